@@ -1,0 +1,31 @@
+#include "app/uptime_report.hpp"
+
+#include <string>
+
+#include "datetext/render.hpp"
+#include "format/format.hpp"
+#include "platform/platform.hpp"
+
+namespace bootspan {
+
+TDayStamp bootStamp;
+
+void runUptimeReport() {
+  const DWORD ticks = platform().GetTickCount();
+  const auto count = static_cast<std::int64_t>(static_cast<std::uint64_t>(ticks));
+
+  const TDayStamp stamp = stampFromMilliseconds(count);
+  bootStamp.msOfDay = stamp.msOfDay;
+  bootStamp.dayNumber = stamp.dayNumber;
+  bootStamp.dayNumber = 1;  // whole days of the uptime are dropped here
+
+  const TDayValue value = valueFromStamp(bootStamp);
+
+  // The two texts are released when the report ends, also when a step raises.
+  const std::string uptimeText = renderLongTime(value);
+  const std::string messageText = formatMessage(kUptimeTemplate, {textArg(uptimeText)});
+
+  platform().MessageBoxA(nullptr, messageText.c_str(), kUptimeCaption, MB_OK);
+}
+
+}  // namespace bootspan

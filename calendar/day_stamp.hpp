@@ -1,0 +1,55 @@
+// Day stamps and day values: two representations of a moment, the conversions
+// between them and a millisecond count, and their split into clock and
+// calendar fields. Proleptic Gregorian, no time zones, 86400000 ms a day.
+#pragma once
+
+#include <cstdint>
+
+namespace bootspan {
+
+// An exact moment: milliseconds since midnight and the day, where day 1 is
+// 1 January of year 1 and day 693594 is 30 December 1899.
+struct TDayStamp {
+  std::int32_t msOfDay;
+  std::int32_t dayNumber;
+};
+
+// Whole days since 30 December 1899 plus the elapsed fraction of the day; for
+// a negative value the magnitude of the fraction is the time of day.
+using TDayValue = double;
+
+constexpr std::int32_t msPerDay = 86400000;
+constexpr std::int32_t epochDayNumber = 693594;
+
+// msOfDay = count mod msPerDay, dayNumber = count div msPerDay (no offset: a
+// count below one day gives day 0). Defined for 0..185542587187199999.
+TDayStamp stampFromMilliseconds(std::int64_t milliseconds);
+
+// Rounds value × 86400000 to the nearest millisecond (ties to even).
+// Raises EInvalidOp for NaN, infinities and counts outside 64 bits.
+TDayStamp stampFromValue(TDayValue value);
+
+// Raises EConvertError "'%d.%d' is not a valid timestamp" (dayNumber, msOfDay)
+// for a negative msOfDay or a dayNumber below 1.
+void checkStamp(TDayStamp stamp);
+
+// Checks the stamp, then converts it. (21600000, 693593) gives -1.25.
+TDayValue valueFromStamp(TDayStamp stamp);
+
+// Hour 0..23, minute, second, millisecond of the value's time of day.
+void splitTime(TDayValue value, std::uint16_t& hour, std::uint16_t& minute, std::uint16_t& second,
+               std::uint16_t& millisecond);
+
+bool yearIsLeap(std::uint16_t year);
+
+// Year, month 1..12, day 1..31 and weekday 1..7 (1 = Sunday); all 0 and false
+// for day numbers below 1. The result is whether the year is a leap year.
+bool splitDateFull(TDayValue value, std::uint16_t& year, std::uint16_t& month, std::uint16_t& day,
+                   std::uint16_t& weekday);
+
+void splitDate(TDayValue value, std::uint16_t& year, std::uint16_t& month, std::uint16_t& day);
+
+// (dayNumber mod 7) + 1, with the remainder taking the sign of the dividend.
+std::uint16_t weekdayOf(TDayValue value);
+
+}  // namespace bootspan

@@ -1,0 +1,7 @@
+#include "locale/locale_formats.hpp"
+
+namespace bootspan {
+
+TLocaleFormats localeFormats;
+
+}  // namespace bootspan

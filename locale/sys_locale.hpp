@@ -1,0 +1,47 @@
+// The system locale record, the lead-byte set and the platform identity.
+// Written once at start-up, read without locks afterwards.
+#pragma once
+
+#include <bitset>
+#include <cstdint>
+#include <string>
+
+#include "platform/win_types.hpp"
+
+namespace bootspan {
+
+struct TPlatformInfo {
+  std::uint32_t platformId = 0;
+  std::uint32_t osMajorVersion = 0;
+  std::uint32_t osMinorVersion = 0;
+  std::uint32_t osBuildNumber = 0;
+  std::string osServicePack;
+};
+
+struct TSysLocaleInfo {
+  std::uint32_t defaultLcid = 0;
+  std::uint32_t primaryLanguage = 0;
+  std::uint32_t subLanguage = 0;
+  bool farEast = false;
+  bool middleEast = false;
+};
+
+// The byte values that start a double-byte character.
+class TLeadByteSet {
+ public:
+  bool contains(unsigned char b) const { return bits_.test(b); }
+  bool contains(char b) const { return contains(static_cast<unsigned char>(b)); }
+  void add(unsigned char b) { bits_.set(b); }
+  void clear() { bits_.reset(); }
+  bool empty() const { return bits_.none(); }
+  std::size_t count() const { return bits_.count(); }
+
+ private:
+  std::bitset<256> bits_;
+};
+
+extern TPlatformInfo platformInfo;
+extern TSysLocaleInfo sysLocale;
+extern TLeadByteSet leadBytes;
+
+}  // namespace bootspan

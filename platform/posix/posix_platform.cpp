@@ -1,0 +1,188 @@
+// The Linux backend: real answers from the running system where Linux has
+// them (boot clock, executable path, standard output), and the answers of a
+// plain single-byte system where it has no counterpart.
+#include <dlfcn.h>
+#include <sys/utsname.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/platform.hpp"
+#include "platform/posix/posix_locale.hpp"
+#include "platform/posix/utf.hpp"
+#include "resources/string_table.hpp"
+
+namespace bootspan {
+
+namespace {
+
+// Copies `text` into `buffer` with a terminating zero the way the Windows
+// string queries do; returns the bytes written including the zero, or 0 when
+// it does not fit.
+int copyAnswer(std::string_view text, LPSTR buffer, int size) {
+  if (size <= 0 || text.size() + 1 > static_cast<size_t>(size)) return 0;
+  std::memcpy(buffer, text.data(), text.size());
+  buffer[text.size()] = '\0';
+  return static_cast<int>(text.size() + 1);
+}
+
+class PosixPlatform final : public Platform {
+ public:
+  DWORD GetTickCount() override {
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    const unsigned long long ms =
+        static_cast<unsigned long long>(now.tv_sec) * 1000ull + now.tv_nsec / 1000000;
+    return static_cast<DWORD>(ms);  // wraps like the real counter
+  }
+
+  int MessageBoxA(HWND, LPCSTR text, LPCSTR, UINT) override {
+    std::fputs(text, stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+    return 1;
+  }
+
+  LCID GetThreadLocale() override { return posixLocale().lcid(); }
+
+  int GetLocaleInfoA(LCID locale, LCTYPE type, LPSTR buffer, int size) override {
+    auto answer = posixLocale().answer(locale, type);
+    if (!answer) return 0;
+    return copyAnswer(*answer, buffer, size);
+  }
+
+  BOOL EnumCalendarInfoA(CALINFO_ENUMPROCA, LCID, CALID, CALTYPE) override { return TRUE; }
+
+  int GetDateFormatA(LCID, DWORD, const SYSTEMTIME*, LPCSTR, LPSTR, int) override { return 0; }
+
+  BOOL GetVersionExA(OSVERSIONINFOA* info) override {
+    if (info == nullptr || info->dwOSVersionInfoSize < sizeof(OSVERSIONINFOA)) return FALSE;
+    utsname name{};
+    uname(&name);
+    unsigned major = 0, minor = 0;
+    std::sscanf(name.release, "%u.%u", &major, &minor);
+    info->dwMajorVersion = major;
+    info->dwMinorVersion = minor;
+    info->dwBuildNumber = 0;
+    info->dwPlatformId = VER_PLATFORM_WIN32_NT;
+    info->szCSDVersion[0] = '\0';
+    return TRUE;
+  }
+
+  int GetSystemMetrics(int) override { return 0; }
+
+  UINT GetACP() override { return kUtf8CodePage; }
+
+  BOOL GetCPInfo(UINT codePage, CPINFO* info) override {
+    if (info == nullptr) return FALSE;
+    *info = CPINFO{};
+    info->MaxCharSize = codePage == kUtf8CodePage ? 4 : 1;
+    info->DefaultChar[0] = '?';
+    return TRUE;  // UTF-8 has no lead-byte ranges in the double-byte sense
+  }
+
+  BOOL GetStringTypeExA(LCID, DWORD, LPCSTR text, int length, LPWORD types) override {
+    if (text == nullptr || types == nullptr || length < 0) return FALSE;
+    for (int i = 0; i < length; ++i) types[i] = 0;
+    return TRUE;
+  }
+
+  LPSTR CharNextA(LPCSTR text) override {
+    return const_cast<LPSTR>(*text == '\0' ? text : text + 1);
+  }
+
+  int WideCharToMultiByte(UINT, DWORD, LPCWSTR wide, int wideLength, LPSTR narrow,
+                          int narrowSize, LPCSTR, LPBOOL) override {
+    std::string text = utf16ToUtf8(wide, wideLength);
+    if (narrowSize == 0) return static_cast<int>(text.size());
+    if (text.size() > static_cast<size_t>(narrowSize)) return 0;
+    std::memcpy(narrow, text.data(), text.size());
+    return static_cast<int>(text.size());
+  }
+
+  int LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int size) override {
+    auto text = builtInString(id);
+    if (!text || size <= 0) return 0;
+    const size_t n = std::min(text->size(), static_cast<size_t>(size - 1));
+    std::memcpy(buffer, text->data(), n);
+    buffer[n] = '\0';
+    return static_cast<int>(n);
+  }
+
+  SIZE_T VirtualQuery(LPCVOID address, MEMORY_BASIC_INFORMATION* info, SIZE_T size) override {
+    if (info == nullptr || size < sizeof(MEMORY_BASIC_INFORMATION)) return 0;
+    *info = MEMORY_BASIC_INFORMATION{};
+    Dl_info where{};
+    if (address != nullptr && dladdr(address, &where) != 0 && where.dli_fbase != nullptr) {
+      info->BaseAddress = where.dli_fbase;
+      info->AllocationBase = where.dli_fbase;
+      info->State = MEM_COMMIT;
+    }
+    return sizeof(MEMORY_BASIC_INFORMATION);
+  }
+
+  DWORD GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size) override {
+    if (buffer == nullptr || size == 0) return 0;
+    const char* path = nullptr;
+    char own[4096];
+    Dl_info where{};
+    if (module == nullptr || module == programModule()) {
+      ssize_t n = readlink("/proc/self/exe", own, sizeof own - 1);
+      if (n <= 0) return 0;
+      own[n] = '\0';
+      path = own;
+    } else if (dladdr(module, &where) != 0 && where.dli_fbase == module && where.dli_fname) {
+      path = where.dli_fname;
+    } else {
+      return 0;
+    }
+    const size_t length = std::strlen(path);
+    const size_t n = std::min<size_t>(length, size - 1);
+    std::memcpy(buffer, path, n);
+    buffer[n] = '\0';
+    return static_cast<DWORD>(n);
+  }
+
+  HANDLE GetStdHandle(DWORD which) override {
+    return which == STD_OUTPUT_HANDLE ? reinterpret_cast<HANDLE>(1) : nullptr;
+  }
+
+  BOOL WriteFile(HANDLE file, LPCVOID data, DWORD length, LPDWORD written,
+                 LPOVERLAPPED) override {
+    const int fd = static_cast<int>(reinterpret_cast<std::intptr_t>(file));
+    const ssize_t n = ::write(fd, data, length);
+    if (written != nullptr) *written = n > 0 ? static_cast<DWORD>(n) : 0;
+    return n == static_cast<ssize_t>(length) ? TRUE : FALSE;
+  }
+
+  void RaiseException(DWORD, DWORD, DWORD, const ULONG_PTR*) override { std::abort(); }
+  void RtlUnwind(void*, void*, EXCEPTION_RECORD*, void*) override {}
+  LONG UnhandledExceptionFilter(EXCEPTION_POINTERS*) override { return EXCEPTION_EXECUTE_HANDLER; }
+
+  [[noreturn]] void ExitProcess(UINT exitCode) override {
+    std::fflush(nullptr);
+    std::_Exit(static_cast<int>(exitCode));
+  }
+};
+
+}  // namespace
+
+Platform& nativePlatform() {
+  static PosixPlatform instance;
+  return instance;
+}
+
+HMODULE programModule() {
+  // The load address of the executable: the module that holds this code.
+  static HMODULE self = [] {
+    Dl_info where{};
+    dladdr(reinterpret_cast<void*>(&programModule), &where);
+    return static_cast<HMODULE>(where.dli_fbase);
+  }();
+  return self;
+}
+
+}  // namespace bootspan
