@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs what building and testing Bootspan needs on Debian 12. Safe to run
+# again: it installs only what is missing.
+set -euo pipefail
+
+packages=(
+  cmake g++ make git ca-certificates
+  libgtest-dev googletest libbenchmark-dev libfmt-dev
+  clang libclang-rt-14-dev
+  g++-mingw-w64-i686 binutils-mingw-w64-i686
+  wine wine32:i386 xvfb xauth
+  locales
+)
+locales_wanted=(en_US.UTF-8 en_GB.UTF-8 de_DE.UTF-8 ja_JP.UTF-8 ko_KR.UTF-8 zh_TW.UTF-8)
+
+sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  sudo_if_needed dpkg --add-architecture i386
+  need_update=1
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  sudo_if_needed apt-get update -q
+  DEBIAN_FRONTEND=noninteractive sudo_if_needed apt-get install -y -q --no-install-recommends \
+    "${missing[@]}"
+elif [ "${need_update:-0}" = 1 ]; then
+  sudo_if_needed apt-get update -q
+fi
+
+# The POSIX locales the Linux build's locale tests run in.
+regenerate=0
+for l in "${locales_wanted[@]}"; do
+  if ! locale -a 2>/dev/null | grep -qix "$(echo "$l" | sed 's/UTF-8/utf8/')"; then
+    sudo_if_needed sed -i "s/^# *\($l UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$l UTF-8" /etc/locale.gen || echo "$l UTF-8" | sudo_if_needed tee -a /etc/locale.gen >/dev/null
+    regenerate=1
+  fi
+done
+if [ "$regenerate" = 1 ]; then sudo_if_needed locale-gen >/dev/null; fi
+echo "setup: ready"
