@@ -4,7 +4,8 @@
 //   box_probe [--uptime] program.exe [arguments...]
 //
 // Output, one field a line: ticks_before, ticks_after, caption, text (CR and
-// LF written as \r and \n), icon (0 or 1), buttons (control ids), exit.
+// LF written as \r and \n), icon (none or shown), buttons (control
+// ids), exit.
 // With --uptime the probe also checks that the text is the uptime sentence
 // for a tick count between ticks_before and ticks_after, written the way this
 // locale's answers say (read here, in the same run), and exits 1 if not.
@@ -13,6 +14,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -20,7 +22,8 @@ namespace {
 
 std::string windowsPath(std::string path) {
   if (!path.empty() && path[0] == '/') {
-    for (char& c : path) c = c == '/' ? '\\' : c;
+    for (char& c : path)
+      c = c == '/' ? '\\' : c;
     path = "Z:" + path;
   }
   return path;
@@ -75,7 +78,9 @@ std::string localeAnswer(LCTYPE type, const char* fallback) {
   return n > 0 ? std::string(buffer, n - 1) : std::string(fallback);
 }
 
-int localeNumber(LCTYPE type) { return atoi(localeAnswer(type, "0").c_str()); }
+int localeNumber(LCTYPE type) {
+  return atoi(localeAnswer(type, "0").c_str());
+}
 
 // The uptime sentence for `ticks`, built independently of the program from
 // the locale's clock answers.
@@ -94,11 +99,12 @@ std::string expectedSentence(DWORD ticks) {
   if (!clock24) shownHour = hour == 0 ? 12 : hour > 12 ? hour - 12 : hour;
   char clock[64];
   std::string sepText = separator ? std::string(1, separator) : std::string();
-  std::snprintf(clock, sizeof clock, leadingZero ? "%02u%s%02u%s%02u" : "%u%s%02u%s%02u",
-                shownHour, sepText.c_str(), minute, sepText.c_str(), second);
+  std::snprintf(clock, sizeof clock, leadingZero ? "%02u%s%02u%s%02u" : "%u%s%02u%s%02u", shownHour,
+                sepText.c_str(), minute, sepText.c_str(), second);
   std::string time = clock;
   if (!clock24) {
-    std::string mark = hour < 12 ? localeAnswer(LOCALE_S1159, "am") : localeAnswer(LOCALE_S2359, "pm");
+    std::string mark =
+        hour < 12 ? localeAnswer(LOCALE_S1159, "am") : localeAnswer(LOCALE_S2359, "pm");
     time = markFirst ? mark + " " + time : time + " " + mark;
   }
   return "Your computer was started " + time + " ago";
@@ -118,7 +124,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::string commandLine = "\"" + windowsPath(argv[first]) + "\"";
-  for (int i = first + 1; i < argc; ++i) commandLine += std::string(" ") + argv[i];
+  for (int i = first + 1; i < argc; ++i)
+    commandLine += std::string(" ") + argv[i];
 
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
@@ -148,19 +155,26 @@ int main(int argc, char** argv) {
     char body[4096] = {};
     GetDlgItemTextA(search.found, 0xFFFF, body, sizeof body);
     text = body;
-    HWND icon = GetDlgItem(search.found, 0x14);
-    const bool hasIcon = icon != nullptr && IsWindowVisible(icon) &&
-                         SendMessageA(icon, STM_GETICON, 0, 0) != 0;
+    // The icon control is id 20 on Windows and 1088 under Wine.
+    HICON icon = nullptr;
+    for (int id : {0x14, 0x440}) {
+      if (HWND control = GetDlgItem(search.found, id)) {
+        icon = reinterpret_cast<HICON>(SendMessageA(control, STM_GETICON, 0, 0));
+        if (icon != nullptr) break;
+      }
+    }
+    const char* iconName = icon == nullptr ? "none" : "shown";
     std::vector<int> buttons;
     EnumChildWindows(search.found, collectButtons, reinterpret_cast<LPARAM>(&buttons));
-    std::printf("caption=%s\ntext=%s\nicon=%d\nbuttons=", escaped(caption).c_str(),
-                escaped(text).c_str(), hasIcon ? 1 : 0);
-    for (size_t i = 0; i < buttons.size(); ++i) std::printf(i ? ",%d" : "%d", buttons[i]);
+    std::printf("caption=%s\ntext=%s\nicon=%s\nbuttons=", escaped(caption).c_str(),
+                escaped(text).c_str(), iconName);
+    for (size_t i = 0; i < buttons.size(); ++i)
+      std::printf(i ? ",%d" : "%d", buttons[i]);
     std::printf("\n");
     std::fflush(stdout);
     PostMessageA(search.found, WM_COMMAND, IDOK, 0);
   } else {
-    std::printf("caption=\ntext=\nicon=0\nbuttons=\n");
+    std::printf("caption=\ntext=\nicon=none\nbuttons=\n");
   }
 
   DWORD exitCode = 259;
