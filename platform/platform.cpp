@@ -6,7 +6,9 @@ namespace {
 Platform* current = nullptr;
 }
 
-Platform& platform() { return current != nullptr ? *current : nativePlatform(); }
+Platform& platform() {
+  return current != nullptr ? *current : nativePlatform();
+}
 
 Platform* setPlatform(Platform* backend) {
   Platform* previous = current;

@@ -43,13 +43,13 @@ std::optional<Raised> raisedBy(F&& f) {
 }  // namespace bootspan::testing
 
 // Expects `statement` to raise an error of class `cls` with message `msg`.
-#define EXPECT_RAISES(statement, cls, msg)                                      \
-  do {                                                                          \
-    auto raised_ = ::bootspan::testing::raisedBy([&] { (void)(statement); });   \
-    if (!raised_) {                                                             \
-      ADD_FAILURE() << #statement " raised nothing";                            \
-    } else {                                                                    \
-      EXPECT_EQ(raised_->className, #cls);                                      \
-      EXPECT_EQ(raised_->message, msg);                                         \
-    }                                                                           \
+#define EXPECT_RAISES(statement, cls, msg)                                    \
+  do {                                                                        \
+    auto raised_ = ::bootspan::testing::raisedBy([&] { (void)(statement); }); \
+    if (!raised_) {                                                           \
+      ADD_FAILURE() << #statement " raised nothing";                          \
+    } else {                                                                  \
+      EXPECT_EQ(raised_->className, #cls);                                    \
+      EXPECT_EQ(raised_->message, msg);                                       \
+    }                                                                         \
   } while (0)

@@ -9,7 +9,9 @@ namespace bootspan {
 
 namespace {
 
-HANDLE fakeStdOut() { return reinterpret_cast<HANDLE>(0x5D0); }
+HANDLE fakeStdOut() {
+  return reinterpret_cast<HANDLE>(0x5D0);
+}
 
 }  // namespace
 
@@ -30,15 +32,16 @@ FakePlatform::FakePlatform() : previous_(setPlatform(this)) {
   modulePaths[programHandle] = programPath;
 }
 
-FakePlatform::~FakePlatform() { setPlatform(previous_); }
+FakePlatform::~FakePlatform() {
+  setPlatform(previous_);
+}
 
 int FakePlatform::queryCount(LCTYPE type) const {
   return static_cast<int>(std::count_if(localeQueries.begin(), localeQueries.end(),
                                         [&](const auto& q) { return q.second == type; }));
 }
 
-void FakePlatform::useDoubleByteCodePage(UINT codePage,
-                                         std::vector<std::pair<BYTE, BYTE>> ranges) {
+void FakePlatform::useDoubleByteCodePage(UINT codePage, std::vector<std::pair<BYTE, BYTE>> ranges) {
   CPINFO info{};
   info.MaxCharSize = 2;
   info.DefaultChar[0] = '?';
@@ -48,7 +51,8 @@ void FakePlatform::useDoubleByteCodePage(UINT codePage,
       info.LeadByte[i++] = low;
       info.LeadByte[i++] = high;
     }
-    for (unsigned b = low; b <= high; ++b) charNextLeadBytes.set(b);
+    for (unsigned b = low; b <= high; ++b)
+      charNextLeadBytes.set(b);
   }
   codePages[codePage] = info;
   acp = codePage;
@@ -83,8 +87,8 @@ BOOL FakePlatform::EnumCalendarInfoA(CALINFO_ENUMPROCA callback, LCID locale, CA
   return TRUE;
 }
 
-int FakePlatform::GetDateFormatA(LCID locale, DWORD flags, const SYSTEMTIME* date,
-                                 LPCSTR picture, LPSTR buffer, int size) {
+int FakePlatform::GetDateFormatA(LCID locale, DWORD flags, const SYSTEMTIME* date, LPCSTR picture,
+                                 LPSTR buffer, int size) {
   dateFormatCalls.push_back({locale, flags, *date, picture ? picture : "", size});
   if (!dateFormat) return 0;
   auto text = dateFormat(*date, picture ? picture : "");
@@ -112,10 +116,10 @@ BOOL FakePlatform::GetCPInfo(UINT codePage, CPINFO* info) {
   return TRUE;
 }
 
-BOOL FakePlatform::GetStringTypeExA(LCID, DWORD infoType, LPCSTR text, int length,
-                                    LPWORD types) {
+BOOL FakePlatform::GetStringTypeExA(LCID, DWORD infoType, LPCSTR text, int length, LPWORD types) {
   if (stringTypeFails || infoType != CT_CTYPE2 || text == nullptr || length < 0) return FALSE;
-  for (int i = 0; i < length; ++i) types[i] = ctype2[static_cast<unsigned char>(text[i])];
+  for (int i = 0; i < length; ++i)
+    types[i] = ctype2[static_cast<unsigned char>(text[i])];
   return TRUE;
 }
 
@@ -132,12 +136,14 @@ int FakePlatform::WideCharToMultiByte(UINT, DWORD, LPCWSTR wide, int wideLength,
   if (wide == nullptr) return 0;
   if (wideLength < 0) {
     wideLength = 0;
-    while (wide[wideLength] != 0) ++wideLength;
+    while (wide[wideLength] != 0)
+      ++wideLength;
     ++wideLength;
   }
   if (narrowSize == 0) return wideLength;
   if (wideLength > narrowSize) return 0;
-  for (int i = 0; i < wideLength; ++i) narrow[i] = wide[i] < 256 ? static_cast<char>(wide[i]) : '?';
+  for (int i = 0; i < wideLength; ++i)
+    narrow[i] = wide[i] < 256 ? static_cast<char>(wide[i]) : '?';
   return wideLength;
 }
 
@@ -191,9 +197,13 @@ BOOL FakePlatform::WriteFile(HANDLE file, LPCVOID data, DWORD length, LPDWORD wr
 
 void FakePlatform::RaiseException(DWORD, DWORD, DWORD, const ULONG_PTR*) {}
 
-void FakePlatform::RtlUnwind(void*, void*, EXCEPTION_RECORD*, void*) { ++unwindCount; }
+void FakePlatform::RtlUnwind(void*, void*, EXCEPTION_RECORD*, void*) {
+  ++unwindCount;
+}
 
-LONG FakePlatform::UnhandledExceptionFilter(EXCEPTION_POINTERS*) { return unhandledFilterAnswer; }
+LONG FakePlatform::UnhandledExceptionFilter(EXCEPTION_POINTERS*) {
+  return unhandledFilterAnswer;
+}
 
 void FakePlatform::ExitProcess(UINT code) {
   exitCode = code;

@@ -112,8 +112,8 @@ class FakePlatform : public Platform {
   int GetLocaleInfoA(LCID locale, LCTYPE type, LPSTR buffer, int size) override;
   BOOL EnumCalendarInfoA(CALINFO_ENUMPROCA callback, LCID locale, CALID calendar,
                          CALTYPE type) override;
-  int GetDateFormatA(LCID locale, DWORD flags, const SYSTEMTIME* date, LPCSTR picture,
-                     LPSTR buffer, int size) override;
+  int GetDateFormatA(LCID locale, DWORD flags, const SYSTEMTIME* date, LPCSTR picture, LPSTR buffer,
+                     int size) override;
   BOOL GetVersionExA(OSVERSIONINFOA* info) override;
   int GetSystemMetrics(int index) override;
   UINT GetACP() override { return acp; }

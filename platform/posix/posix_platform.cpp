@@ -86,7 +86,8 @@ class PosixPlatform final : public Platform {
 
   BOOL GetStringTypeExA(LCID, DWORD, LPCSTR text, int length, LPWORD types) override {
     if (text == nullptr || types == nullptr || length < 0) return FALSE;
-    for (int i = 0; i < length; ++i) types[i] = 0;
+    for (int i = 0; i < length; ++i)
+      types[i] = 0;
     return TRUE;
   }
 
@@ -94,8 +95,8 @@ class PosixPlatform final : public Platform {
     return const_cast<LPSTR>(*text == '\0' ? text : text + 1);
   }
 
-  int WideCharToMultiByte(UINT, DWORD, LPCWSTR wide, int wideLength, LPSTR narrow,
-                          int narrowSize, LPCSTR, LPBOOL) override {
+  int WideCharToMultiByte(UINT, DWORD, LPCWSTR wide, int wideLength, LPSTR narrow, int narrowSize,
+                          LPCSTR, LPBOOL) override {
     std::string text = utf16ToUtf8(wide, wideLength);
     if (narrowSize == 0) return static_cast<int>(text.size());
     if (text.size() > static_cast<size_t>(narrowSize)) return 0;
@@ -150,8 +151,7 @@ class PosixPlatform final : public Platform {
     return which == STD_OUTPUT_HANDLE ? reinterpret_cast<HANDLE>(1) : nullptr;
   }
 
-  BOOL WriteFile(HANDLE file, LPCVOID data, DWORD length, LPDWORD written,
-                 LPOVERLAPPED) override {
+  BOOL WriteFile(HANDLE file, LPCVOID data, DWORD length, LPDWORD written, LPOVERLAPPED) override {
     const int fd = static_cast<int>(reinterpret_cast<std::intptr_t>(file));
     const ssize_t n = ::write(fd, data, length);
     if (written != nullptr) *written = n > 0 ? static_cast<DWORD>(n) : 0;

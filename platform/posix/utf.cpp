@@ -29,7 +29,8 @@ std::string utf16ToUtf8(LPCWSTR text, int length) {
   if (text == nullptr) return out;
   if (length < 0) {
     length = 0;
-    while (text[length] != 0) ++length;
+    while (text[length] != 0)
+      ++length;
     ++length;  // the terminator is converted too, as the platform call does
   }
   for (int i = 0; i < length; ++i) {

@@ -21,8 +21,8 @@ class Win32Platform final : public Platform {
                          CALTYPE type) override {
     return ::EnumCalendarInfoA(callback, locale, calendar, type);
   }
-  int GetDateFormatA(LCID locale, DWORD flags, const SYSTEMTIME* date, LPCSTR picture,
-                     LPSTR buffer, int size) override {
+  int GetDateFormatA(LCID locale, DWORD flags, const SYSTEMTIME* date, LPCSTR picture, LPSTR buffer,
+                     int size) override {
     return ::GetDateFormatA(locale, flags, date, picture, buffer, size);
   }
   BOOL GetVersionExA(OSVERSIONINFOA* info) override { return ::GetVersionExA(info); }
@@ -36,8 +36,8 @@ class Win32Platform final : public Platform {
   LPSTR CharNextA(LPCSTR text) override { return ::CharNextA(text); }
   int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideLength, LPSTR narrow,
                           int narrowSize, LPCSTR defaultChar, LPBOOL usedDefault) override {
-    return ::WideCharToMultiByte(codePage, flags, wide, wideLength, narrow, narrowSize,
-                                 defaultChar, usedDefault);
+    return ::WideCharToMultiByte(codePage, flags, wide, wideLength, narrow, narrowSize, defaultChar,
+                                 usedDefault);
   }
   int LoadStringA(HINSTANCE module, UINT id, LPSTR buffer, int size) override {
     return ::LoadStringA(module, id, buffer, size);
@@ -74,6 +74,8 @@ Platform& nativePlatform() {
   return instance;
 }
 
-HMODULE programModule() { return reinterpret_cast<HMODULE>(&__ImageBase); }
+HMODULE programModule() {
+  return reinterpret_cast<HMODULE>(&__ImageBase);
+}
 
 }  // namespace bootspan
