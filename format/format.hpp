@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -46,7 +47,9 @@ using TArgList = std::span<const TArgValue>;
 inline TArgValue integerArg(std::int32_t v) {
   return {static_cast<std::uintptr_t>(static_cast<std::uint32_t>(v)), argInteger};
 }
-inline TArgValue charArg(char c) { return {static_cast<unsigned char>(c), argChar}; }
+inline TArgValue charArg(char c) {
+  return {static_cast<unsigned char>(c), argChar};
+}
 inline TArgValue extendedArg(const long double& v) {
   return {reinterpret_cast<std::uintptr_t>(&v), argExtended};
 }
@@ -67,7 +70,9 @@ inline TArgValue wideZTextArg(const WCHAR* text) {
 inline TArgValue textArg(const std::string* text) {
   return {reinterpret_cast<std::uintptr_t>(text), argText};
 }
-inline TArgValue textArg(const std::string& text) { return textArg(&text); }
+inline TArgValue textArg(const std::string& text) {
+  return textArg(&text);
+}
 // A fixed-point amount in ten-thousandths.
 inline TArgValue currencyArg(const std::int64_t& v) {
   return {reinterpret_cast<std::uintptr_t>(&v), argCurrency};
@@ -93,12 +98,21 @@ inline TArgValue int64Arg(const std::int64_t& v) {
 std::size_t formatIntoBuffer(char* dest, std::size_t capacity, const char* templateBytes,
                              std::size_t templateLength, TArgList args);
 
+inline std::size_t formatIntoBuffer(char* dest, std::size_t capacity, std::string_view templateText,
+                                    std::initializer_list<TArgValue> args) {
+  return formatIntoBuffer(dest, capacity, templateText.data(), templateText.size(),
+                          TArgList(args.begin(), args.size()));
+}
+
 // formatIntoBuffer for a zero-terminated template, with a zero byte stored
 // after the result; `dest` must hold maxLength + 1 bytes. Returns dest, or
 // nullptr (writing nothing) when dest or the template is null.
 char* formatIntoZText(char* dest, std::size_t maxLength, const char* templateText, TArgList args);
 
-// The whole result as a new text, however long.
+// The whole result as a new text, however long: formatted into a 4096-byte
+// scratch area first, and into a result of doubling size while the count
+// reaches the capacity. Allocates only the result text for templates below
+// 3072 bytes whose result fits the scratch area.
 std::string formatMessage(std::string_view templateText, TArgList args);
 
 inline std::string formatMessage(std::string_view templateText,

@@ -1,0 +1,329 @@
+// The scan shared by the three formatter entries: one pass over the template,
+// writing straight into the destination up to its capacity.
+#include <cstring>
+#include <string_view>
+
+#include "errors/core/exceptions.hpp"
+#include "errors/core/raise.hpp"
+#include "format/format.hpp"
+#include "format/format_limits.hpp"
+#include "format/formatted_errors.hpp"
+#include "locale/multibyte.hpp"
+#include "platform/platform.hpp"
+
+namespace bootspan {
+
+namespace {
+
+constexpr unsigned kInvalidFormatMessage = 65513;     // Format '%s' invalid or incompatible ...
+constexpr unsigned kNoArgumentMessage = 65514;        // No argument for format '%s'
+constexpr unsigned kInvalidVariantOpMessage = 65516;  // Invalid variant operation
+
+// The longest directive text quoted in an error message.
+constexpr std::size_t kQuotedDirectiveMax = 31;
+
+// Raises EConvertError `number` quoting the directive text [first, last):
+// at most 31 bytes, and never ending in the lead byte of a cut character.
+[[noreturn]] void raiseDirectiveError(unsigned number, const char* first, const char* last) {
+  char quoted[kQuotedDirectiveMax + 1];
+  std::size_t n = static_cast<std::size_t>(last - first);
+  if (n > kQuotedDirectiveMax) n = kQuotedDirectiveMax;
+  std::memcpy(quoted, first, n);
+  quoted[n] = '\0';
+  if (n > 0 && byteKindInZText(quoted, n - 1) == leadByte) quoted[n - 1] = '\0';
+  const TArgValue arg = zTextArg(quoted);
+  raiseConvertError(number, TArgList(&arg, 1));
+}
+
+// Writes the digits of `magnitude` in `base` (10 or 16, upper-case letters)
+// ending just before `end`; returns the first digit. Zero gives one digit.
+char* writeDigits(char* end, std::uint64_t magnitude, unsigned base) {
+  char* p = end;
+  do {
+    const unsigned digit = static_cast<unsigned>(magnitude % base);
+    *--p = static_cast<char>(digit < 10 ? '0' + digit : 'A' + (digit - 10));
+    magnitude /= base;
+  } while (magnitude != 0);
+  return p;
+}
+
+// The destination with its remaining capacity.
+struct Output {
+  char* next;
+  std::size_t room;
+
+  void put(const char* bytes, std::size_t n) {
+    if (n > room) n = room;
+    std::memcpy(next, bytes, n);
+    next += n;
+    room -= n;
+  }
+  void putByte(char c) {
+    if (room == 0) return;
+    *next++ = c;
+    --room;
+  }
+  void blanks(std::size_t n) {
+    if (n > room) n = room;
+    std::memset(next, ' ', n);
+    next += n;
+    room -= n;
+  }
+  // Writes `text` padded with blanks to `width`, on the left unless leftAlign.
+  void padded(const char* text, std::size_t length, std::uint32_t width, bool leftAlign) {
+    const std::size_t fill = width > length ? width - length : 0;
+    if (!leftAlign) blanks(fill);
+    put(text, length);
+    if (leftAlign) blanks(fill);
+  }
+};
+
+// The parsed fields of one directive.
+struct Directive {
+  const char* start;  // the '%'
+  bool leftAlign = false;
+  std::uint32_t width = 0;
+  std::int32_t precision = -1;
+  char letter = 0;
+};
+
+class Engine {
+ public:
+  Engine(char* dest, std::size_t capacity, const char* templateBytes, std::size_t templateLength,
+         TArgList args)
+      : out_{dest, capacity},
+        begin_(dest),
+        p_(templateBytes),
+        end_(templateBytes + templateLength),
+        args_(args) {}
+
+  std::size_t run() {
+    while (out_.room != 0 && p_ != end_) {
+      // Copy the literal run up to the next '%' (or the capacity) at once.
+      const std::size_t span = static_cast<std::size_t>(end_ - p_);
+      const std::size_t limit = span < out_.room ? span : out_.room;
+      const char* percent = static_cast<const char*>(std::memchr(p_, '%', limit));
+      if (percent == nullptr) {
+        out_.put(p_, limit);
+        p_ += limit;
+        continue;
+      }
+      out_.put(p_, static_cast<std::size_t>(percent - p_));
+      p_ = percent + 1;
+      if (p_ == end_) break;  // a final lone '%' is dropped
+      if (*p_ == '%') {
+        ++p_;
+        out_.putByte('%');
+        continue;
+      }
+      Directive d;
+      d.start = percent;
+      if (!parse(d)) break;  // the template ends inside the directive
+      convert(d);
+    }
+    return static_cast<std::size_t>(out_.next - begin_);
+  }
+
+ private:
+  // Reads a number at p_: '*' takes an argument, digits accumulate (wrapping
+  // in 32 bits), anything else gives 0 and stays. False when the template ends.
+  bool readNumber(std::uint32_t& n) {
+    n = 0;
+    if (*p_ == '*') {
+      if (cursor_ < args_.size()) {
+        const TArgValue& a = args_[cursor_];
+        n = a.kind == argInteger ? static_cast<std::uint32_t>(a.value) : 0;
+        ++cursor_;
+      }
+      ++p_;
+    } else {
+      while (*p_ >= '0' && *p_ <= '9') {
+        n = n * 10 + static_cast<std::uint32_t>(*p_ - '0');
+        if (++p_ == end_) return false;
+      }
+    }
+    return p_ != end_;
+  }
+
+  // Parses from the byte after '%' through the type letter. False when the
+  // template ends first: the unfinished directive is dropped.
+  bool parse(Directive& d) {
+    std::uint32_t n;
+    bool starWidth;
+    for (;;) {
+      d.leftAlign = false;
+      if (*p_ == '-') {
+        d.leftAlign = true;
+        if (++p_ == end_) return false;
+      }
+      starWidth = *p_ == '*';
+      if (!readNumber(n)) return false;
+      if (*p_ != ':') break;
+      cursor_ = n;
+      if (++p_ == end_) return false;
+    }
+    // A width from '*' is a signed argument: a negative one left-aligns its
+    // magnitude instead of asking for some four billion blanks.
+    if (starWidth && static_cast<std::int32_t>(n) < 0) {
+      d.leftAlign = true;
+      n = 0u - n;
+    }
+    d.width = n > kMaxFieldWidth ? kMaxFieldWidth : n;
+    if (*p_ == '.') {
+      if (++p_ == end_) return false;
+      if (!readNumber(n)) return false;
+      d.precision = static_cast<std::int32_t>(n);
+    }
+    d.letter = *p_++;
+    return true;
+  }
+
+  [[noreturn]] void fail(unsigned number, const Directive& d) {
+    raiseDirectiveError(number, d.start, p_);
+  }
+
+  void convert(const Directive& d) {
+    if (cursor_ >= args_.size()) fail(kNoArgumentMessage, d);
+    const TArgValue& arg = args_[cursor_++];
+    const char letter = static_cast<char>(d.letter & ~0x20);
+    switch (letter) {
+      case 'D':
+      case 'U':
+      case 'X':
+        if (arg.kind != argInteger && arg.kind != argInt64) fail(kInvalidFormatMessage, d);
+        return integer(d, letter, arg);
+      case 'P':
+        if (arg.kind != argPointer) fail(kInvalidFormatMessage, d);
+        return number(d, arg.value, 16, false, 8);
+      case 'S':
+        return text(d, arg);
+      default:
+        fail(kInvalidFormatMessage, d);
+    }
+  }
+
+  void integer(const Directive& d, char letter, const TArgValue& arg) {
+    std::uint64_t bits;
+    bool negative = false;
+    if (arg.kind == argInteger) {
+      const auto v = static_cast<std::int32_t>(static_cast<std::uint32_t>(arg.value));
+      bits = static_cast<std::uint32_t>(v);
+      if (letter == 'D' && v < 0) {
+        negative = true;
+        bits = 0u - static_cast<std::uint32_t>(v);
+      }
+    } else {
+      const std::int64_t v = *reinterpret_cast<const std::int64_t*>(arg.value);
+      bits = static_cast<std::uint64_t>(v);
+      if (letter == 'D' && v < 0) {
+        negative = true;
+        bits = 0 - bits;
+      }
+    }
+    number(d, bits, letter == 'X' ? 16 : 10, negative, d.precision);
+  }
+
+  // Digits of `magnitude`, zero-filled in front to `precision` digits when
+  // that is 0..16, after an optional '-'; then padded to the width.
+  void number(const Directive& d, std::uint64_t magnitude, unsigned base, bool negative,
+              std::int32_t precision) {
+    char buffer[24];
+    char* const end = buffer + sizeof buffer;
+    char* first = writeDigits(end, magnitude, base);
+    const auto wanted = static_cast<std::uint32_t>(precision);
+    if (wanted <= kMaxZeroFill) {
+      while (static_cast<std::uint32_t>(end - first) < wanted)
+        *--first = '0';
+    }
+    if (negative) *--first = '-';
+    out_.padded(first, static_cast<std::size_t>(end - first), d.width, d.leftAlign);
+  }
+
+  void text(const Directive& d, const TArgValue& arg) {
+    const auto cut = static_cast<std::uint32_t>(d.precision);
+    auto cutTo = [cut](std::size_t length) { return cut < length ? cut : length; };
+    switch (arg.kind) {
+      case argChar: {
+        const char c = static_cast<char>(arg.value);
+        return out_.padded(&c, 1, d.width, d.leftAlign);
+      }
+      case argText: {
+        const auto* s = reinterpret_cast<const std::string*>(arg.value);
+        if (s == nullptr) return out_.padded("", 0, d.width, d.leftAlign);
+        return out_.padded(s->data(), cutTo(s->size()), d.width, d.leftAlign);
+      }
+      case argShortText: {
+        const auto* counted = reinterpret_cast<const unsigned char*>(arg.value);
+        return out_.padded(reinterpret_cast<const char*>(counted + 1), cutTo(counted[0]), d.width,
+                           d.leftAlign);
+      }
+      case argZText: {
+        // The scan for the terminator stops after `cut` bytes.
+        const char* s = reinterpret_cast<const char*>(arg.value);
+        std::size_t n = 0;
+        while (n < cut && s[n] != '\0')
+          ++n;
+        return out_.padded(s, n, d.width, d.leftAlign);
+      }
+      case argWideZText: {
+        const auto* s = reinterpret_cast<const WCHAR*>(arg.value);
+        std::size_t n = 0;
+        while (s[n] != 0)
+          ++n;
+        return wide(d, s, n);
+      }
+      case argWideText: {
+        const auto* s = reinterpret_cast<const std::u16string*>(arg.value);
+        if (s == nullptr) return wide(d, nullptr, 0);
+        return wide(d, s->data(), s->size());
+      }
+      case argVariant: {
+        std::uint16_t type;
+        std::memcpy(&type, reinterpret_cast<const void*>(arg.value), sizeof type);
+        if (type <= 1) return out_.padded("", 0, d.width, d.leftAlign);
+        // No variant has a text conversion here: the operation is invalid.
+        raiseError(newErrorFromTable(EVariantError::classRef, kInvalidVariantOpMessage));
+      }
+      default:
+        fail(kInvalidFormatMessage, d);
+    }
+  }
+
+  // A wide text converted to the ANSI code page, then cut to the precision.
+  void wide(const Directive& d, const WCHAR* s, std::size_t length) {
+    const auto cut = static_cast<std::uint32_t>(d.precision);
+    if (length == 0) return out_.padded("", 0, d.width, d.leftAlign);
+    const int wideLength = length > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(length);
+    Platform& os = platform();
+    const int needed = os.WideCharToMultiByte(0, 0, s, wideLength, nullptr, 0, nullptr, nullptr);
+    if (needed <= 0) return out_.padded("", 0, d.width, d.leftAlign);
+    char small[256];
+    std::string large;
+    char* narrow = small;
+    if (static_cast<std::size_t>(needed) > sizeof small) {
+      large.resize(static_cast<std::size_t>(needed));
+      narrow = large.data();
+    }
+    int n = os.WideCharToMultiByte(0, 0, s, wideLength, narrow, needed, nullptr, nullptr);
+    if (n < 0) n = 0;
+    const std::size_t kept = cut < static_cast<std::size_t>(n) ? cut : static_cast<std::size_t>(n);
+    out_.padded(narrow, kept, d.width, d.leftAlign);
+  }
+
+  Output out_;
+  char* begin_;
+  const char* p_;
+  const char* end_;
+  TArgList args_;
+  std::uint32_t cursor_ = 0;
+};
+
+}  // namespace
+
+std::size_t formatIntoBuffer(char* dest, std::size_t capacity, const char* templateBytes,
+                             std::size_t templateLength, TArgList args) {
+  if (capacity == 0) return 0;
+  return Engine(dest, capacity, templateBytes, templateLength, args).run();
+}
+
+}  // namespace bootspan
