@@ -5,9 +5,11 @@
 
 #include "errors/core/exceptions.hpp"
 #include "errors/core/raise.hpp"
+#include "format/float_text.hpp"
 #include "format/format.hpp"
 #include "format/format_limits.hpp"
 #include "format/formatted_errors.hpp"
+#include "locale/locale_formats.hpp"
 #include "locale/multibyte.hpp"
 #include "platform/platform.hpp"
 
@@ -197,6 +199,13 @@ class Engine {
         return number(d, arg.value, 16, false, 8);
       case 'S':
         return text(d, arg);
+      case 'G':
+      case 'E':
+      case 'F':
+      case 'N':
+      case 'M':
+        if (arg.kind != argExtended && arg.kind != argCurrency) fail(kInvalidFormatMessage, d);
+        return floating(d, letter, arg);
       default:
         fail(kInvalidFormatMessage, d);
     }
@@ -287,6 +296,45 @@ class Engine {
       default:
         fail(kInvalidFormatMessage, d);
     }
+  }
+
+  // The floating text of an extended value or currency amount; the precision
+  // chooses digits or decimals but never cuts the text.
+  void floating(const Directive& d, char letter, const TArgValue& arg) {
+    const bool given = d.precision >= 0 && d.precision <= 18;
+    int precision = 18;
+    int digits;
+    TFloatForm form;
+    switch (letter) {
+      case 'G':
+      case 'E':
+        form = letter == 'G' ? formGeneral : formExponent;
+        precision = given ? d.precision : 15;
+        digits = 3;
+        break;
+      case 'F':
+      case 'N':
+        form = letter == 'F' ? formFixed : formNumber;
+        digits = given ? d.precision : 2;
+        break;
+      default:
+        form = formMoney;
+        digits = given ? d.precision : localeFormats.currencyDigits;
+        break;
+    }
+    const TFloatSource source = arg.kind == argCurrency ? sourceCurrency : sourceExtended;
+    const auto* value = reinterpret_cast<const void*>(arg.value);
+    // The text needs 45 bytes besides the currency symbol, whose length the
+    // locale decides.
+    const std::size_t needed = kFloatTextMaxBytes + localeFormats.currencySymbol.size();
+    char small[128];
+    if (needed <= sizeof small) {
+      const std::size_t n = floatToText(small, value, source, form, precision, digits);
+      return out_.padded(small, n, d.width, d.leftAlign);
+    }
+    std::string large(needed, '\0');
+    const std::size_t n = floatToText(large.data(), value, source, form, precision, digits);
+    out_.padded(large.data(), n, d.width, d.leftAlign);
   }
 
   // A wide text converted to the ANSI code page, then cut to the precision.

@@ -1,0 +1,215 @@
+// Laying out the decimal digits of a value in the five text forms.
+#include "format/float_text.hpp"
+
+#include <cstring>
+#include <string_view>
+
+#include "locale/locale_formats.hpp"
+
+namespace bootspan {
+
+namespace {
+
+// Twenty layouts of five characters: entries 0..3 for amounts that are not
+// negative (by currencyOrder), 4..19 for negative ones (4 + negCurrencyOrder).
+// '$' is the currency symbol, '*' the number without sign, '@' ends a layout
+// early; other characters are copied.
+constexpr std::string_view kMoneyLayouts =
+    "$*@@@*$@@@$ *@@* $@@($*)@-$*@@$-*@@$*-@@(*$)@-*$@@*-$@@*$-@@-* $@-$ *@* $-@$ *-@$ -*@*- "
+    "$@($ *)(* $)";
+static_assert(kMoneyLayouts.size() == 100);
+
+constexpr int kMaxDecimals = 18;
+
+// The locale fields one call reads.
+struct Separators {
+  char decimal;
+  char thousand;  // 0: no grouping
+};
+
+class Writer {
+ public:
+  Writer(char* dest, const char* digits) : start_(dest), p_(dest), digit_(digits) {}
+
+  void put(char c) { *p_++ = c; }
+  void put(std::string_view s) {
+    std::memcpy(p_, s.data(), s.size());
+    p_ += s.size();
+  }
+  void zeros(int n) {
+    for (; n > 0; --n)
+      *p_++ = '0';
+  }
+  // The next digit, or '0' once the digits are used up.
+  char take() { return *digit_ != '\0' ? *digit_++ : '0'; }
+  bool digitsLeft() const { return *digit_ != '\0'; }
+  void takeRest() {
+    while (*digit_ != '\0')
+      *p_++ = *digit_++;
+  }
+  // Decimal digits of n (>= 0), zero-filled in front to `minDigits`.
+  void exponentDigits(int n, int minDigits) {
+    char buffer[12];
+    int count = 0;
+    do {
+      buffer[count++] = static_cast<char>('0' + n % 10);
+      n /= 10;
+    } while (n != 0);
+    zeros(minDigits - count);
+    while (count > 0)
+      *p_++ = buffer[--count];
+  }
+  std::size_t written() const { return static_cast<std::size_t>(p_ - start_); }
+
+ private:
+  char* start_;
+  char* p_;
+  const char* digit_;
+};
+
+void writeGeneral(Writer& w, const TFloatDecimal& d, int precision, Separators sep) {
+  if (d.negative) w.put('-');
+  const int exponent = d.exponent;
+  if (exponent > precision || exponent < -3) {
+    w.put(w.take());
+    if (w.digitsLeft()) {
+      w.put(sep.decimal);
+      w.takeRest();
+    }
+    w.put('E');
+    const int shown = exponent - 1;
+    if (shown < 0) w.put('-');
+    w.exponentDigits(shown < 0 ? -shown : shown, 1);
+  } else if (exponent <= 0) {
+    w.put('0');
+    if (!w.digitsLeft()) return;
+    w.put(sep.decimal);
+    w.zeros(-exponent);
+    w.takeRest();
+  } else {
+    for (int i = 0; i < exponent; ++i)
+      w.put(w.take());
+    if (w.digitsLeft()) {
+      w.put(sep.decimal);
+      w.takeRest();
+    }
+  }
+}
+
+void writeExponent(Writer& w, const TFloatDecimal& d, int precision, int minDigits,
+                   Separators sep) {
+  if (d.negative) w.put('-');
+  const bool zero = d.digits[0] == '\0';
+  w.put(w.take());
+  w.put(sep.decimal);
+  for (int i = 1; i < precision; ++i)
+    w.put(w.take());
+  w.put('E');
+  const int shown = zero ? 0 : d.exponent - 1;
+  w.put(shown < 0 ? '-' : '+');
+  // A digit count of 4 or more asks for no zero fill.
+  if (minDigits > 3 || minDigits < 1) minDigits = 1;
+  w.exponentDigits(shown < 0 ? -shown : shown, minDigits);
+}
+
+// The number without sign: integer part (grouped when `group`), then
+// `decimals` decimals.
+void writeNumberBody(Writer& w, const TFloatDecimal& d, int decimals, bool group, Separators sep) {
+  const int exponent = d.exponent;
+  if (exponent <= 0) {
+    w.put('0');
+  } else {
+    const bool grouped = group && sep.thousand != '\0';
+    int untilSeparator = (exponent - 1) % 3 + 1;  // [1, 3]
+    for (int i = 0; i < exponent; ++i) {
+      if (untilSeparator == 0) {
+        if (grouped) w.put(sep.thousand);
+        untilSeparator = 3;
+      }
+      w.put(w.take());
+      --untilSeparator;
+    }
+  }
+  if (decimals == 0) return;
+  if (sep.decimal != '\0') w.put(sep.decimal);
+  int written = 0;
+  if (exponent < 0) {
+    written = -exponent < decimals ? -exponent : decimals;
+    w.zeros(written);
+  }
+  for (; written < decimals; ++written)
+    w.put(w.take());
+}
+
+void writeMoney(Writer& w, const TFloatDecimal& d, int decimals, Separators sep,
+                const TLocaleFormats& locale) {
+  std::size_t entry;
+  if (d.negative) {
+    entry = 4 + (locale.negCurrencyOrder > 15 ? 15 : locale.negCurrencyOrder);
+  } else {
+    entry = locale.currencyOrder > 3 ? 3 : locale.currencyOrder;
+  }
+  for (const char c : kMoneyLayouts.substr(entry * 5, 5)) {
+    if (c == '@') break;
+    if (c == '$') {
+      w.put(locale.currencySymbol);
+    } else if (c == '*') {
+      writeNumberBody(w, d, decimals, true, sep);
+    } else {
+      w.put(c);
+    }
+  }
+}
+
+}  // namespace
+
+std::size_t floatToText(char* dest, const void* value, TFloatSource source, TFloatForm form,
+                        int precision, int digits) {
+  const TLocaleFormats& locale = localeFormats;
+  const Separators sep{locale.decimalSeparator, locale.thousandSeparator};
+
+  if (source == sourceCurrency) {
+    precision = 19;
+  } else if (precision < 2) {
+    precision = 2;
+  } else if (precision > 18) {
+    precision = 18;
+  }
+  if (digits < 0) digits = 0;
+  if (digits > kMaxDecimals && form != formExponent) digits = kMaxDecimals;
+  const bool scientificForms = form == formGeneral || form == formExponent;
+  const TFloatDecimal d = floatToDecimal(value, source, precision, scientificForms ? 9999 : digits);
+
+  Writer w(dest, d.digits);
+  if (d.exponent == kDecimalInfinity) {
+    if (d.negative) w.put('-');
+    w.put("INF");
+    return w.written();
+  }
+  if (d.exponent == kDecimalNaN) {
+    w.put("NAN");
+    return w.written();
+  }
+
+  if (form > formMoney) form = formGeneral;
+  if (form != formExponent && d.exponent > precision) form = formGeneral;
+  switch (form) {
+    case formExponent:
+      writeExponent(w, d, precision, digits, sep);
+      break;
+    case formFixed:
+    case formNumber:
+      if (d.negative) w.put('-');
+      writeNumberBody(w, d, digits, form == formNumber, sep);
+      break;
+    case formMoney:
+      writeMoney(w, d, digits, sep, locale);
+      break;
+    default:
+      writeGeneral(w, d, precision, sep);
+      break;
+  }
+  return w.written();
+}
+
+}  // namespace bootspan
