@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "format/format.hpp"
+#include "locale/sys_locale.hpp"
 #include "platform/fake/fake_platform.hpp"
 #include "tests/test_support.hpp"
 
@@ -211,6 +212,49 @@ TEST_F(FormatDirectives, LongDirectiveIsQuotedCutTo31Bytes) {
                 "Format '" + directive.substr(0, 31) + "' invalid or incompatible with argument");
   EXPECT_RAISES(formatMessage(directive, TArgList{}), EConvertError,
                 "No argument for format '" + directive.substr(0, 31) + "'");
+}
+
+// With a double-byte code page a quoted directive never ends in a lead byte.
+class FormatDoubleByteQuote : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    savedLocale_ = sysLocale;
+    savedLeadBytes_ = leadBytes;
+    sysLocale.farEast = true;
+    leadBytes.clear();
+    for (int b = 0x81; b <= 0x9F; ++b)
+      leadBytes.add(static_cast<unsigned char>(b));
+  }
+  void TearDown() override {
+    sysLocale = savedLocale_;
+    leadBytes = savedLeadBytes_;
+  }
+  FakePlatform fake;
+
+ private:
+  TSysLocaleInfo savedLocale_;
+  TLeadByteSet savedLeadBytes_;
+};
+
+TEST_F(FormatDoubleByteQuote, LeadByteAtTheCutIsDropped) {
+  const TArgValue arg = integerArg(1);
+  const std::string digits29(29, '7');
+  struct Case {
+    std::string directive;
+    std::string quoted;
+  };
+  const Case cases[] = {
+      // 31 bytes whose last is a lead byte: 30 are quoted.
+      {"%" + digits29 + "\x81", "%" + digits29},
+      // Cut inside a longer directive: byte 31 is a digit, kept.
+      {"%" + digits29 + "77\x81", "%" + digits29 + "7"},
+      {"%\x9F", "%"},
+      {"%\xA0", "%\xA0"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_RAISES(formatMessage(c.directive, TArgList(&arg, 1)), EConvertError,
+                  "Format '" + c.quoted + "' invalid or incompatible with argument");
+  }
 }
 
 TEST_F(FormatDirectives, ErrorLeavesWhatWasWrittenBefore) {
