@@ -30,7 +30,7 @@ struct TLocaleFormats {
   std::array<std::string, 8> shortDayNames;
   std::array<std::string, 8> longDayNames;
   char listSeparator = 0;
-  std::array<std::string, 8> eraNames;         // slots 1..7
+  std::array<std::string, 8> eraNames;           // slots 1..7
   std::array<std::int32_t, 8> eraYearOffsets{};  // slots 1..7
 };
 

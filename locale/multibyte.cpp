@@ -7,14 +7,22 @@ namespace bootspan {
 
 namespace {
 
-bool isLead(std::string_view text, int index) { return leadBytes.contains(text[index - 1]); }
+// Whether the byte at 1-based `index` is a lead byte; false outside the text.
+bool isLead(std::string_view text, int index) {
+  return index >= 1 && index <= static_cast<int>(text.size()) &&
+         leadBytes.contains(text[index - 1]);
+}
 
 // Length of the character at 1-based `index` through the platform's stepping,
-// never reaching past the text: a lead byte that ends the text is one byte.
+// never reaching past the text: a lead byte that ends the text is one byte
+// (the platform would look at the byte after the text, which a text view does
+// not own), and a step is at least 1 and at most the bytes left.
 int boundedCharLength(std::string_view text, int index) {
-  if (index >= static_cast<int>(text.size())) return 1;
+  const int left = static_cast<int>(text.size()) - index + 1;  // >= 1 for a lead byte
+  if (left <= 1) return 1;
   const int n = zCharLength(text.data() + index - 1);
-  return n < 1 ? 1 : n;
+  if (n < 1) return 1;
+  return n > left ? left : n;
 }
 
 }  // namespace
@@ -23,7 +31,8 @@ TByteKind byteKindAt(const char* text, std::size_t offset) {
   if (text == nullptr || text[offset] == '\0') return singleByte;
   if (offset == 0) return leadBytes.contains(text[0]) ? leadByte : singleByte;
   std::size_t run = 0;
-  for (std::size_t i = offset; i > 0 && leadBytes.contains(text[i - 1]); --i) ++run;
+  for (std::size_t i = offset; i > 0 && leadBytes.contains(text[i - 1]); --i)
+    ++run;
   if (run % 2 == 1) return trailByte;
   return leadBytes.contains(text[offset]) ? leadByte : singleByte;
 }
@@ -36,7 +45,8 @@ TByteKind byteKindInText(std::string_view text, int index) {
   // Only the bytes before `index` and the byte itself are looked at, all
   // inside the text.
   int run = 0;
-  for (int i = index - 1; i >= 1 && leadBytes.contains(text[i - 1]); --i) ++run;
+  for (int i = index - 1; i >= 1 && leadBytes.contains(text[i - 1]); --i)
+    ++run;
   if (run % 2 == 1) return trailByte;
   return leadBytes.contains(text[index - 1]) ? leadByte : singleByte;
 }
@@ -51,7 +61,9 @@ int zCharLength(const char* p) {
   return static_cast<int>(zNextChar(p) - p);
 }
 
-const char* zNextChar(const char* p) { return platform().CharNextA(p); }
+const char* zNextChar(const char* p) {
+  return platform().CharNextA(p);
+}
 
 int charLengthAt(std::string_view text, int index) {
   if (!sysLocale.farEast || !isLead(text, index)) return 1;
@@ -67,7 +79,8 @@ int byteIndexToCharIndex(std::string_view text, int byteIndex) {
   if (byteIndex <= 0 || byteIndex > static_cast<int>(text.size())) return 0;
   if (!sysLocale.farEast) return byteIndex;
   int count = 0;
-  for (int p = 1; p <= byteIndex; p = isLead(text, p) ? nextCharIndex(text, p) : p + 1) ++count;
+  for (int p = 1; p <= byteIndex; p = isLead(text, p) ? nextCharIndex(text, p) : p + 1)
+    ++count;
   return count;
 }
 
@@ -112,7 +125,8 @@ const char* scanChar(const char* text, char value) {
   std::size_t from = 0;
   for (;;) {
     std::size_t at = from;
-    while (text[at] != value && text[at] != '\0') ++at;
+    while (text[at] != value && text[at] != '\0')
+      ++at;
     if (text[at] != value) return nullptr;  // reached the terminator
     switch (byteKindInZText(text, at)) {
       case singleByte:

@@ -8,6 +8,7 @@
 // are const char* with 0-based offsets. Character numbers count from 1.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 

@@ -26,12 +26,17 @@ struct TSysLocaleInfo {
   bool middleEast = false;
 };
 
-// The byte values that start a double-byte character.
+// The byte values that start a double-byte character. The byte 0 is never a
+// member, whatever a code page's ranges say: it always ends a text, so every
+// step over a character makes progress.
 class TLeadByteSet {
  public:
   bool contains(unsigned char b) const { return bits_.test(b); }
   bool contains(char b) const { return contains(static_cast<unsigned char>(b)); }
-  void add(unsigned char b) { bits_.set(b); }
+  // Adds `b`; the byte 0 is ignored.
+  void add(unsigned char b) {
+    if (b != 0) bits_.set(b);
+  }
   void clear() { bits_.reset(); }
   bool empty() const { return bits_.none(); }
   std::size_t count() const { return bits_.count(); }

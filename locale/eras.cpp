@@ -1,0 +1,7 @@
+#include "locale/eras.hpp"
+
+namespace bootspan {
+
+void loadEras() {}
+
+}  // namespace bootspan
