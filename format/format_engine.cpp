@@ -284,7 +284,8 @@ class Engine {
       case argWideText: {
         const auto* s = reinterpret_cast<const std::u16string*>(arg.value);
         if (s == nullptr) return wide(d, nullptr, 0);
-        return wide(d, s->data(), s->size());
+        // A 16-bit code unit is WCHAR on both targets.
+        return wide(d, reinterpret_cast<const WCHAR*>(s->data()), s->size());
       }
       case argVariant: {
         std::uint16_t type;

@@ -17,6 +17,12 @@ int allocations = 0;
 
 }  // namespace
 
+// The replacements below forward to malloc and free, which GCC would
+// otherwise report as a mismatch wherever it inlines them.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
+
 void* operator new(std::size_t size) {
   if (counting) ++allocations;
   if (void* p = std::malloc(size == 0 ? 1 : size)) return p;

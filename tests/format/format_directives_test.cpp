@@ -24,7 +24,8 @@ const std::int64_t kInt64Min = INT64_MIN;
 const std::int64_t kInt64Big = 0x123456789ABCDEF0;
 const unsigned char kCounted[] = {3, 'x', 'y', 'z', '!'};
 const unsigned char kCountedEmpty[] = {0, 'x'};
-const char16_t kWide[] = u"wide\u00e9\u4e2d";
+const WCHAR kWide[] = {'w', 'i', 'd', 'e', 0xE9, 0x4E2D, 0};
+const WCHAR kWideEmpty[] = {0};
 const std::u16string kWideText = u"W\u00fc";
 const std::uint16_t kVariantEmpty[8] = {0};
 const std::uint16_t kVariantNull[8] = {1};
@@ -93,7 +94,7 @@ TEST_F(FormatDirectives, GrammarAndConversions) {
       {"%.4s", {wideZTextArg(kWide)}, "wide"},
       {"[%4s]", {wideTextArg(&kWideText)}, "[  W\xfc]"},
       {"[%2s]", {wideTextArg(nullptr)}, "[  ]"},
-      {"[%2s]", {wideZTextArg(u"")}, "[  ]"},
+      {"[%2s]", {wideZTextArg(kWideEmpty)}, "[  ]"},
       {"[%3s]", {variantArg(kVariantEmpty)}, "[   ]"},
       {"[%s]", {variantArg(kVariantNull)}, "[]"},
       {"%s %s", {textArg(kA), textArg(kB)}, "a b"},
