@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "locale/month_day_names.hpp"
 #include "locale/time_patterns.hpp"
 #include "locale_state_fixture.hpp"
+#include "platform/platform.hpp"
 
 namespace bootspan {
 namespace {
@@ -330,6 +332,30 @@ TEST_F(LocaleLoader, ReleaseEmptiesEveryText) {
   for (int m = 1; m <= 12; ++m)
     EXPECT_EQ(localeFormats.longMonthNames[m], "");
   EXPECT_EQ(platformInfo.osServicePack, "");
+}
+
+TEST_F(LocaleLoader, TheRealPlatformGivesOneOfTheSixTimePatterns) {
+  Platform* const scripted = setPlatform(nullptr);  // the build's own backend
+  loadPlatformInfo();
+  loadLocaleFormats();
+  setPlatform(scripted);
+  const std::pair<std::string, std::string> forms[] = {
+      {"h:mm AMPM", "h:mm:ss AMPM"},
+      {"AMPM h:mm", "AMPM h:mm:ss"},
+      {"hh:mm AMPM", "hh:mm:ss AMPM"},
+      {"AMPM hh:mm", "AMPM hh:mm:ss"},
+      {"h:mm", "h:mm:ss"},
+      {"hh:mm", "hh:mm:ss"},
+  };
+  const std::pair<std::string, std::string> loaded(localeFormats.shortTimePattern,
+                                                   localeFormats.longTimePattern);
+  EXPECT_NE(std::find(std::begin(forms), std::end(forms), loaded), std::end(forms))
+      << loaded.first << " / " << loaded.second;
+  for (int m = 1; m <= 12; ++m)
+    EXPECT_NE(localeFormats.longMonthNames[m], "") << m;
+  for (int d = 1; d <= 7; ++d)
+    EXPECT_NE(localeFormats.shortDayNames[d], "") << d;
+  EXPECT_NE(localeFormats.shortDatePattern, "");
 }
 
 }  // namespace
