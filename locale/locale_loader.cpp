@@ -1,6 +1,7 @@
 #include "locale/locale_loader.hpp"
 
 #include <cstdint>
+#include <utility>
 
 #include "locale/date_pattern_translation.hpp"
 #include "locale/eras.hpp"
