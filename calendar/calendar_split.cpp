@@ -1,6 +1,7 @@
 #include <cstdint>
 
 #include "calendar/day_stamp.hpp"
+#include "calendar/millisecond_count.hpp"
 
 namespace bootspan {
 
@@ -42,9 +43,10 @@ void civilFromDayNumber(std::uint32_t n, std::uint16_t& year, std::uint16_t& mon
 
 void splitTime(TDayValue value, std::uint16_t& hour, std::uint16_t& minute, std::uint16_t& second,
                std::uint16_t& millisecond) {
-  const auto ms = static_cast<std::uint32_t>(stampFromValue(value).msOfDay);  // [0, 86399999]
-  const std::uint32_t minuteOfDay = ms / 60000;                               // [0, 1439]
-  const std::uint32_t msOfMinute = ms % 60000;                                // [0, 59999]
+  const auto ms =
+      static_cast<std::uint32_t>(stampFromCount(millisecondCount(value)).msOfDay);  // [0, 86399999]
+  const std::uint32_t minuteOfDay = ms / 60000;                                     // [0, 1439]
+  const std::uint32_t msOfMinute = ms % 60000;                                      // [0, 59999]
   hour = static_cast<std::uint16_t>(minuteOfDay / 60);
   minute = static_cast<std::uint16_t>(minuteOfDay % 60);
   second = static_cast<std::uint16_t>(msOfMinute / 1000);
@@ -57,7 +59,7 @@ bool yearIsLeap(std::uint16_t year) {
 
 bool splitDateFull(TDayValue value, std::uint16_t& year, std::uint16_t& month, std::uint16_t& day,
                    std::uint16_t& weekday) {
-  const std::int32_t n = stampFromValue(value).dayNumber;
+  const std::int32_t n = dayNumberOf(value);
   if (n <= 0) {
     year = month = day = weekday = 0;
     return false;
@@ -68,7 +70,7 @@ bool splitDateFull(TDayValue value, std::uint16_t& year, std::uint16_t& month, s
 }
 
 void splitDate(TDayValue value, std::uint16_t& year, std::uint16_t& month, std::uint16_t& day) {
-  const std::int32_t n = stampFromValue(value).dayNumber;
+  const std::int32_t n = dayNumberOf(value);
   if (n <= 0) {
     year = month = day = 0;
     return;
@@ -78,7 +80,7 @@ void splitDate(TDayValue value, std::uint16_t& year, std::uint16_t& month, std::
 
 std::uint16_t weekdayOf(TDayValue value) {
   // C++ division truncates, so the remainder takes the sign of the dividend.
-  return static_cast<std::uint16_t>(stampFromValue(value).dayNumber % 7 + 1);
+  return static_cast<std::uint16_t>(dayNumberOf(value) % 7 + 1);
 }
 
 }  // namespace bootspan

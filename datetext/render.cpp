@@ -40,10 +40,11 @@ bool beginsAmPmForm(const char* p, const char* end) {
 }
 
 // The start of the character after the one at `p` (p < end), stepped by the
-// platform, at least one byte on and never beyond `end`. The last byte is
-// stepped alone so that the platform never reads past the pattern.
+// platform, at least one byte on and never beyond `end`. A byte before the
+// end or a zero byte is stepped alone, so the platform never reads past the
+// pattern.
 const char* nextChar(const char* p, const char* end) {
-  if (end - p < 2) return end;
+  if (end - p < 2 || p[1] == '\0') return p + 1;
   const char* next = zNextChar(p);
   if (next <= p) return p + 1;
   return next < end ? next : end;
@@ -117,7 +118,7 @@ const char* TPatternLevel::countRepeats(const char* p, const char* end) {
 // outside quotes before the next hour token.
 void TPatternLevel::lookAheadForTwelveHour(const char* p, const char* end) {
   bool inQuotes = false;
-  while (p < end) {
+  while (p < end && *p != '\0') {
     const char c = *p;
     if (leadBytes.contains(c)) {
       p = nextChar(p, end);
@@ -140,10 +141,10 @@ void TPatternLevel::lookAheadForTwelveHour(const char* p, const char* end) {
 // never closes the literal. Returns the position after the closing quote.
 const char* TPatternLevel::quotedLiteral(const char* p, const char* end) {
   const char* q = p;
-  while (q < end && *q != starter_)
+  while (q < end && *q != '\0' && *q != starter_)
     q = leadBytes.contains(*q) ? nextChar(q, end) : q + 1;
   out_.appendBytes(p, static_cast<std::size_t>(q - p));
-  return q < end ? q + 1 : q;
+  return q < end && *q == starter_ ? q + 1 : q;
 }
 
 const char* TPatternLevel::amPmOrDayName(const char* at, const char* next, const char* end) {
@@ -191,7 +192,7 @@ void TPatternLevel::appendHour() {
 }
 
 void TPatternLevel::walk(const char* p, const char* end) {
-  while (p < end) {
+  while (p < end && *p != '\0') {
     const char* at = p;
     starter_ = *p;
     p = nextChar(p, end);
@@ -304,14 +305,11 @@ void TPatternLevel::walk(const char* p, const char* end) {
   }
 }
 
-// Renders one pattern level, read up to its first zero byte, into `out`;
-// nothing for an empty pattern or beyond the nesting limit.
+// Renders one pattern level into `out`; nothing for an empty pattern or
+// beyond the nesting limit. Every scan of the level stops at a zero byte,
+// which ends the pattern.
 void renderPattern(std::string_view pattern, TRenderOutput& out) {
   if (pattern.empty() || out.depth >= kMaxDepth) return;
-  if (const void* zero = std::memchr(pattern.data(), 0, pattern.size())) {
-    pattern = pattern.substr(
-        0, static_cast<std::size_t>(static_cast<const char*>(zero) - pattern.data()));
-  }
   ++out.depth;
   TPatternLevel level(out);
   level.walk(pattern.data(), pattern.data() + pattern.size());

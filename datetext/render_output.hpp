@@ -27,7 +27,9 @@ struct TRenderOutput {
     used += static_cast<std::int32_t>(n);
   }
 
-  void appendByte(char byte) { appendBytes(&byte, 1); }
+  void appendByte(char byte) {
+    if (used < kCapacity) buffer[used++] = byte;
+  }
 
   void appendText(std::string_view text) { appendBytes(text.data(), text.size()); }
 

@@ -58,8 +58,24 @@ TEST_F(RenderDateTest, TokensOfAnOrdinaryDay) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(renderDayValue(c.pattern, 45000.5), c.result) << c.pattern;
-  EXPECT_EQ(renderDayValue(std::string_view("yy\0mm", 5), 45000.5), "23");
-  EXPECT_EQ(renderDayValue(std::string_view("\0mm", 3), 45000.5), "");
+}
+
+TEST_F(RenderDateTest, PatternsEndAtTheirFirstZeroByte) {
+  using namespace std::string_view_literals;
+  const double value = testing::dayAt(kMarch15, 13, 5, 9);
+  const struct {
+    std::string_view pattern;
+    const char* result;
+  } cases[] = {
+      {"yy\0mm"sv, "23"},       {"\0mm"sv, ""},  // not empty, so not "C" either
+      {"'ab\0cd'x"sv, "ab"},                     // the literal ends there too
+      {"h\0AMPM"sv, "13"},                       // and so does the 12-hour look-ahead
+      {"h:mm\0:ss"sv, "13:05"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(renderDayValue(c.pattern, value), c.result) << c.pattern;
+  localeFormats.shortDatePattern = std::string("d\0m", 3);
+  EXPECT_EQ(renderDayValue("ddddd", value), "15");
 }
 
 TEST_F(RenderDateTest, MidnightLeavesTheTimeOutOfC) {

@@ -1,0 +1,76 @@
+// Inside the calendar: a day value as a whole count of milliseconds and a
+// count as a day stamp. Inline so that the splits, which need only one field
+// of the stamp, compile to straight-line code.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "calendar/day_stamp.hpp"
+
+namespace bootspan {
+
+static_assert(std::numeric_limits<long double>::digits == 64,
+              "the conversions need the 80-bit extended type");
+
+// Raises EInvalidOp "Invalid floating point operation".
+[[noreturn]] void raiseInvalidOp();
+
+// value × 86400000, multiplied in extended precision and rounded to the
+// nearest whole count, ties to even. Raises EInvalidOp for a NaN, an infinity
+// or a count outside the signed 64-bit range.
+inline std::int64_t millisecondCount(TDayValue value) {
+  // Checked before any arithmetic so that the result never depends on which
+  // floating-point exceptions happen to be unmasked.
+  if (!std::isfinite(value)) [[unlikely]]
+    raiseInvalidOp();
+  const long double product = static_cast<long double>(value) * msPerDay;
+  // Rounded counts within [-2^63, 2^63 - 1] come exactly from the products in
+  // [-2^63, 2^63 - 0.5): 2^63 - 0.5 itself is a tie that goes to 2^63.
+  constexpr long double kTwo63 = 9223372036854775808.0L;
+  if (!(product >= -kTwo63 && product < kTwo63 - 0.5L)) [[unlikely]]
+    raiseInvalidOp();
+  // The processor's own rounding store (built with -fno-math-errno, this is
+  // one instruction), under the process's rounding mode: to nearest, ties to
+  // even. In range by the test above.
+  return __builtin_llrintl(product);
+}
+
+// The stamp of a millisecond count: a negative count takes its time of day
+// from the magnitude and counts whole days back from the epoch day. Day
+// numbers beyond 32 bits wrap.
+inline TDayStamp stampFromCount(std::int64_t count) {
+  const bool negative = count < 0;
+  const std::uint64_t magnitude =
+      negative ? 0 - static_cast<std::uint64_t>(count) : static_cast<std::uint64_t>(count);
+  const auto days = static_cast<std::uint32_t>(magnitude / msPerDay);
+  const std::uint32_t epoch = epochDayNumber;
+  return {static_cast<std::int32_t>(magnitude % msPerDay),
+          static_cast<std::int32_t>(negative ? epoch - days : epoch + days)};
+}
+
+// The dayNumber of stampFromCount(millisecondCount(value)), without the
+// extended arithmetic where the fraction of the day is far enough from the
+// next whole day. With t = value truncated towards zero and f = |value - t|
+// (both exact), the count is |t| × 86400000 plus the rounding of
+// f × 86400000, which stays below 86400000 when f < 1 - 10^-8: the margin of
+// 0.86 ms exceeds the half millisecond of the rounding plus the error of the
+// extended product (below 0.02 ms for |value| < 2^31), and the product is
+// never below the exact |t| × 86400000, which it can represent. So the whole days are
+// |t| and the day number is 693594 + t, for either sign. Other values, NaN
+// included, take the exact path.
+inline std::int32_t dayNumberOf(TDayValue value) {
+  constexpr double kTwo31 = 2147483648.0;
+  if (value > -kTwo31 && value < kTwo31) [[likely]] {
+    const auto whole = static_cast<std::int64_t>(value);  // truncates towards zero
+    const double fraction = value - static_cast<double>(whole);
+    if (fraction > -0.99999999 && fraction < 0.99999999) [[likely]] {
+      return static_cast<std::int32_t>(static_cast<std::uint32_t>(epochDayNumber) +
+                                       static_cast<std::uint32_t>(whole));
+    }
+  }
+  return stampFromCount(millisecondCount(value)).dayNumber;
+}
+
+}  // namespace bootspan
