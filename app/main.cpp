@@ -1,10 +1,9 @@
-// The program's entry: start the modules, run the report, end in order.
+// The program's entry: the last-resort handler in place, the modules started,
+// the report run once, the process ended in order.
 #include "app/modules.hpp"
 #include "app/uptime_report.hpp"
-#include "errors/runtime.hpp"
+#include "errors/core/top_level.hpp"
 
 int main() {
-  bootspan::startModules(bootspan::programModules());
-  bootspan::runUptimeReport();
-  bootspan::haltSequence();
+  bootspan::runProgram(bootspan::programModules(), bootspan::runUptimeReport);
 }

@@ -1,28 +1,30 @@
 #include "app/modules.hpp"
 
+#include "errors/core/fpu.hpp"
+#include "errors/error_hooks.hpp"
+#include "errors/error_tables.hpp"
 #include "locale/locale_loader.hpp"
 
 namespace bootspan {
 
-namespace {
-
-// 64-bit significand, round to nearest; invalid operation, zero divide and
-// overflow raise, denormal, underflow and inexact pass silently.
-constexpr unsigned short kDefaultFpuControlWord = 0x1332;
-
 void startRuntimeCore() {
-#if defined(__i386__) || defined(__x86_64__)
-  unsigned short word = kDefaultFpuControlWord;
-  __asm__ volatile("fninit\n\tfldcw %0" : : "m"(word));
-#endif
+  resetFpu();
 }
 
 void startUtilityLibrary() {
+  fillErrorTables();
+  installErrorHooks();
   loadPlatformInfo();
   loadLocaleFormats();
 }
 
-void finalizeUtilityLibrary() { releaseLocaleFormats(); }
+void finalizeUtilityLibrary() {
+  removeErrorHooks();
+  releaseErrorTables();
+  releaseLocaleFormats();
+}
+
+namespace {
 
 constexpr TModuleEntry kModules[] = {
     {"runtime core", startRuntimeCore, nullptr},
@@ -32,6 +34,8 @@ constexpr TModuleEntry kModules[] = {
 
 }  // namespace
 
-std::span<const TModuleEntry> programModules() { return kModules; }
+std::span<const TModuleEntry> programModules() {
+  return kModules;
+}
 
 }  // namespace bootspan

@@ -30,6 +30,12 @@ BOOTSPAN_DEFINE_CLASS(EAbstractError, Exception)
 BOOTSPAN_DEFINE_CLASS(EIntfCastError, Exception)
 BOOTSPAN_DEFINE_CLASS(ESafecallException, Exception)
 
+void EExternal::keepRecord(const EXCEPTION_RECORD& record) {
+  recordCopy_ = record;
+  recordCopy_.ExceptionRecord = nullptr;
+  exceptionRecord = &recordCopy_;
+}
+
 void EHeapException::operator delete(EHeapException* self, std::destroying_delete_t) {
   if (!self->mayRelease) return;
   self->~EHeapException();

@@ -45,10 +45,26 @@ class EInOutError : public Exception {
 };
 
 // Parent of the errors made from platform exceptions.
+//
+// The platform's record lives only as long as the dispatch of its exception,
+// while the error may be handled long after; so the error keeps its own copy
+// and `exceptionRecord` points at that copy once set.
 class EExternal : public Exception {
   BOOTSPAN_CLASS_BODY(EExternal)
  public:
+  EExternal() = default;
+  EExternal(const EExternal&) = delete;
+  EExternal& operator=(const EExternal&) = delete;
+
   const EXCEPTION_RECORD* exceptionRecord = nullptr;
+
+  // Copies `record` into this error and points exceptionRecord at the copy.
+  // The copy's chain link (its own ExceptionRecord field) is cleared: the
+  // chained record would not outlive the dispatch either.
+  void keepRecord(const EXCEPTION_RECORD& record);
+
+ private:
+  EXCEPTION_RECORD recordCopy_{};
 };
 
 #define BOOTSPAN_DECLARE_ERROR(Name, Parent) \

@@ -33,13 +33,15 @@ class TObject {
 
 // Declares class `Name` below `Parent` with its class reference; the matching
 // BOOTSPAN_DEFINE_CLASS goes into one source file.
-#define BOOTSPAN_CLASS_BODY(Name)                                   \
- public:                                                            \
-  static const ::bootspan::TClass classRef;                         \
-  const ::bootspan::TClass& classType() const override { return classRef; }
+#define BOOTSPAN_CLASS_BODY(Name)                        \
+ public:                                                 \
+  static const ::bootspan::TClass classRef;              \
+  const ::bootspan::TClass& classType() const override { \
+    return classRef;                                     \
+  }
 
-#define BOOTSPAN_DEFINE_CLASS(Name, Parent)                                              \
-  const ::bootspan::TClass Name::classRef{#Name, &Parent::classRef,                      \
+#define BOOTSPAN_DEFINE_CLASS(Name, Parent)                         \
+  const ::bootspan::TClass Name::classRef{#Name, &Parent::classRef, \
                                           []() -> ::bootspan::TObject* { return new Name(); }};
 
 }  // namespace bootspan

@@ -3,17 +3,27 @@
 #include <memory>
 
 #include "errors/core/exceptions.hpp"
+#include "errors/core/halt.hpp"
 #include "errors/core/messages.hpp"
 
 namespace bootspan {
 
-void raiseErrorAt(TObject* error, const void* address) { throw TRaisedError{error, address}; }
+namespace {
+constexpr std::int32_t kNullErrorExitCode = 216;
+}
+
+void raiseErrorAt(TObject* error, const void* address) {
+  if (error == nullptr) runErrorAt(kNullErrorExitCode, address);
+  throw TRaisedError{error, address};
+}
 
 __attribute__((noinline)) void raiseError(TObject* error) {
   raiseErrorAt(error, __builtin_return_address(0));
 }
 
-void releaseError(TObject* error) { delete error; }
+void releaseError(TObject* error) {
+  delete error;
+}
 
 Exception* newError(const TClass& errorClass, std::string message) {
   // If setting the message throws, the half-built instance goes with it.

@@ -17,7 +17,8 @@ struct TRaisedError {
   const void* address;  // code address of the raise
 };
 
-// Raises `error` with `address` as the place of the failure.
+// Raises `error` with `address` as the place of the failure. A null error
+// ends the process at once with run error 216 at `address`.
 [[noreturn]] void raiseErrorAt(TObject* error, const void* address);
 
 // Raises `error`; the place is the return address of this call, that is the

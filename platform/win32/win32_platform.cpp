@@ -7,6 +7,10 @@ namespace bootspan {
 
 namespace {
 
+LONG WINAPI answerHandle(EXCEPTION_POINTERS*) {
+  return EXCEPTION_EXECUTE_HANDLER;
+}
+
 class Win32Platform final : public Platform {
  public:
   DWORD GetTickCount() override { return ::GetTickCount(); }
@@ -61,8 +65,16 @@ class Win32Platform final : public Platform {
                  void* returnValue) override {
     ::RtlUnwind(targetFrame, targetIp, record, returnValue);
   }
+  // The program reports unhandled failures itself; what it asks the system is
+  // whether someone else (a debugger) claims the failure first. So the
+  // system's filter runs with a top-level filter that answers "handle it",
+  // in place of any just-in-time debugger or crash dialog, and the answer is
+  // EXCEPTION_CONTINUE_SEARCH only when a debugger is attached.
   LONG UnhandledExceptionFilter(EXCEPTION_POINTERS* pointers) override {
-    return ::UnhandledExceptionFilter(pointers);
+    const LPTOP_LEVEL_EXCEPTION_FILTER previous = ::SetUnhandledExceptionFilter(answerHandle);
+    const LONG answer = ::UnhandledExceptionFilter(pointers);
+    ::SetUnhandledExceptionFilter(previous);
+    return answer;
   }
   [[noreturn]] void ExitProcess(UINT exitCode) override { ::ExitProcess(exitCode); }
 };

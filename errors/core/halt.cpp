@@ -1,0 +1,109 @@
+#include "errors/core/halt.hpp"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "errors/core/module_table.hpp"
+#include "errors/core/top_level.hpp"
+#include "platform/platform.hpp"
+
+#ifndef BOOTSPAN_CONSOLE_PROCESS
+#define BOOTSPAN_CONSOLE_PROCESS 0
+#endif
+
+namespace bootspan {
+
+std::int32_t exitCode = 0;
+const void* errorAddress = nullptr;
+bool isConsoleProcess = BOOTSPAN_CONSOLE_PROCESS != 0;
+char runErrorLine[kRunErrorLineLength + 1];
+
+namespace {
+
+constexpr char kRunErrorCaption[] = "Error";
+constexpr char kRunErrorLead[] = "Runtime error     at ";  // 21 characters
+constexpr std::size_t kCodeLastDigit = 16;
+
+TExitProc* exitProcs = nullptr;
+
+}  // namespace
+
+void composeRunErrorLine() {
+  static_assert(sizeof kRunErrorLead - 1 == 21);
+  std::memcpy(runErrorLine, kRunErrorLead, 21);
+  std::memset(runErrorLine + 21, '0', kRunErrorAddressDigits);
+  runErrorLine[kRunErrorLineLength] = '\0';
+
+  // A 32-bit code has at most 10 digits, so the leftmost lands at index 7.
+  auto code = static_cast<std::uint32_t>(exitCode);
+  std::size_t i = kCodeLastDigit;
+  do {
+    runErrorLine[i--] = static_cast<char>('0' + code % 10);
+    code /= 10;
+  } while (code != 0);
+
+  auto address = reinterpret_cast<std::uintptr_t>(errorAddress);
+  i = kRunErrorLineLength - 1;
+  while (address != 0) {
+    runErrorLine[i--] = "0123456789ABCDEF"[address & 0xF];
+    address >>= 4;
+  }
+}
+
+void showRunErrorLine() {
+  if (isConsoleProcess) {
+    std::fflush(stdout);
+    const HANDLE out = platform().GetStdHandle(STD_OUTPUT_HANDLE);
+    DWORD written = 0;
+    platform().WriteFile(out, runErrorLine, static_cast<DWORD>(std::strlen(runErrorLine)), &written,
+                         nullptr);
+    platform().WriteFile(out, "\r\n", 2, &written, nullptr);
+  } else {
+    platform().MessageBoxA(nullptr, runErrorLine, kRunErrorCaption, MB_OK);
+  }
+}
+
+void addExitProc(TExitProc& entry) {
+  entry.next = exitProcs;
+  exitProcs = &entry;
+}
+
+void haltSequence() {
+  while (exitProcs != nullptr) {
+    TExitProc* entry = exitProcs;
+    exitProcs = entry->next;
+    entry->next = nullptr;
+    entry->proc();
+  }
+  if (errorAddress != nullptr) {
+    composeRunErrorLine();
+    showRunErrorLine();
+    errorAddress = nullptr;
+  }
+  finalizeModules();
+  removeTopLevelHandler();
+  exitProcess(static_cast<std::uint32_t>(exitCode));
+}
+
+void exitProcess(std::uint32_t code) {
+  platform().ExitProcess(code);
+  std::abort();  // the platform's ExitProcess does not come back
+}
+
+void halt(std::int32_t code) {
+  exitCode = code;
+  haltSequence();
+}
+
+__attribute__((noinline)) void runError(std::int32_t code) {
+  errorAddress = __builtin_return_address(0);
+  halt(code);
+}
+
+void runErrorAt(std::int32_t code, const void* address) {
+  errorAddress = address;
+  halt(code);
+}
+
+}  // namespace bootspan

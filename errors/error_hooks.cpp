@@ -1,0 +1,53 @@
+#include "errors/error_hooks.hpp"
+
+#include "errors/assertions.hpp"
+#include "errors/core/hooks.hpp"
+#include "errors/core/raise.hpp"
+#include "errors/run_errors.hpp"
+#include "errors/system_errors.hpp"
+#include "errors/unhandled_report.hpp"
+
+namespace bootspan {
+
+EOutOfMemory* outOfMemoryError = nullptr;
+EInvalidPointer* invalidPointerError = nullptr;
+
+namespace {
+
+constexpr unsigned kOutOfMemoryMessage = 65521;
+constexpr unsigned kInvalidPointerMessage = 65505;
+
+template <class E>
+void releaseHeapError(E*& error) {
+  if (error == nullptr) return;
+  error->mayRelease = true;
+  releaseError(error);
+  error = nullptr;
+}
+
+}  // namespace
+
+void installErrorHooks() {
+  outOfMemoryError =
+      static_cast<EOutOfMemory*>(newErrorFromTable(EOutOfMemory::classRef, kOutOfMemoryMessage));
+  invalidPointerError = static_cast<EInvalidPointer*>(
+      newErrorFromTable(EInvalidPointer::classRef, kInvalidPointerMessage));
+  runErrorHook = raiseRunError;
+  unhandledHook = reportUnhandled;
+  systemClassHook = systemExceptionClass;
+  systemErrorHook = errorFromSystemException;
+  assertHook = raiseAssertionFailed;
+  abstractHook = raiseAbstractError;
+}
+
+void removeErrorHooks() {
+  releaseHeapError(outOfMemoryError);
+  releaseHeapError(invalidPointerError);
+  runErrorHook = nullptr;
+  unhandledHook = nullptr;
+  systemClassHook = nullptr;
+  systemErrorHook = nullptr;
+  assertHook = nullptr;
+}
+
+}  // namespace bootspan
