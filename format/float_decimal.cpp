@@ -93,12 +93,15 @@ long double magnitudeOf(std::uint64_t significand, unsigned biased, int& binaryE
   return result;
 }
 
-// Rounds `digits` (18 of them, exponent `exponent`) at 0-based position k,
+// Rounds the 18 digits of `d` (whose exponent is set) at 0-based position k,
 // half away from zero, and finishes the result.
-TFloatDecimal roundDigits(char* digits, int exponent, bool negative, int precision, int decimals) {
-  TFloatDecimal d;
-  int k = exponent + decimals;
-  if (k < 0) return zeroDecimal();
+void roundDigits(TFloatDecimal& d, bool negative, int precision, int decimals) {
+  char* const digits = d.digits;
+  int k = d.exponent + decimals;
+  if (k < 0) {
+    d = zeroDecimal();
+    return;
+  }
   if (k > precision) k = precision;
   if (k >= 18) {
     k = 18;
@@ -110,21 +113,32 @@ TFloatDecimal roundDigits(char* digits, int exponent, bool negative, int precisi
     if (i < 0) {
       digits[0] = '1';
       digits[1] = '\0';
-      ++exponent;
+      ++d.exponent;
     } else {
       ++digits[i];
       digits[i + 1] = '\0';
     }
-    d.exponent = static_cast<std::int16_t>(exponent);
     d.negative = negative;
-    std::memcpy(d.digits, digits, std::strlen(digits) + 1);
-    return d;
+    return;
   }
   cutDigits(digits, k);
-  d.exponent = static_cast<std::int16_t>(exponent);
   d.negative = digits[0] != '\0' && negative;
-  std::memcpy(d.digits, digits, std::strlen(digits) + 1);
-  return d;
+}
+
+// Writes the 18 digits of n in [10^17, 10^18) as two 9-digit halves, which
+// 32-bit arithmetic handles.
+void writeEighteenDigits(char* out, std::uint64_t n) {
+  auto nine = [](char* p, std::uint32_t v) {
+    for (int i = 8; i > 0; i -= 2) {
+      const std::uint32_t pair = v % 100;
+      v /= 100;
+      p[i - 1] = kDigitPairs[2 * pair];
+      p[i] = kDigitPairs[2 * pair + 1];
+    }
+    p[0] = static_cast<char>('0' + v);
+  };
+  nine(out, static_cast<std::uint32_t>(n / 1000000000));
+  nine(out + 9, static_cast<std::uint32_t>(n % 1000000000));
 }
 
 TFloatDecimal extendedToDecimal(const void* value, int precision, int decimals) {
@@ -166,16 +180,19 @@ TFloatDecimal extendedToDecimal(const void* value, int precision, int decimals) 
     x /= 10;
     ++exponent;
   }
-  std::uint64_t scaled = static_cast<std::uint64_t>(roundToInteger(x));
+  // Below 10^19 < 2^63: the signed conversion is one instruction.
+  auto scaled = static_cast<std::uint64_t>(static_cast<std::int64_t>(roundToInteger(x)));
   if (scaled >= kTenPow18Int) {
     // Rounding carried into a 19th digit; the value is 10^18 exactly then.
     scaled /= 10;
     ++exponent;
   }
-  char digits[21];
-  writeDecimal(digits, scaled);  // 18 digits: scaled is in [10^17, 10^18)
-  digits[18] = '\0';
-  return roundDigits(digits, exponent, negative, precision, decimals);
+  TFloatDecimal d;
+  writeEighteenDigits(d.digits, scaled);
+  d.digits[18] = '\0';
+  d.exponent = static_cast<std::int16_t>(exponent);
+  roundDigits(d, negative, precision, decimals);
+  return d;
 }
 
 TFloatDecimal currencyToDecimal(const void* value, int decimals) {

@@ -37,16 +37,87 @@ constexpr std::size_t kQuotedDirectiveMax = 31;
   raiseConvertError(number, TArgList(&arg, 1));
 }
 
-// Writes the digits of `magnitude` in `base` (10 or 16, upper-case letters)
-// ending just before `end`; returns the first digit. Zero gives one digit.
-char* writeDigits(char* end, std::uint64_t magnitude, unsigned base) {
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes the decimal digits of `n` ending just before `end`; returns the
+// first digit. Zero gives one digit.
+template <class Unsigned>
+char* writeDecimal(char* end, Unsigned n) {
+  char* p = end;
+  while (n >= 100) {
+    const unsigned pair = static_cast<unsigned>(n % 100);
+    n /= 100;
+    p -= 2;
+    p[0] = kDigitPairs[2 * pair];
+    p[1] = kDigitPairs[2 * pair + 1];
+  }
+  if (n >= 10) {
+    p -= 2;
+    p[0] = kDigitPairs[2 * n];
+    p[1] = kDigitPairs[2 * n + 1];
+  } else {
+    *--p = static_cast<char>('0' + n);
+  }
+  return p;
+}
+
+// The number of decimal digits of n, at least 1.
+inline std::size_t decimalDigitCount(std::uint64_t n) {
+  std::size_t count = 1;
+  for (std::uint64_t limit = 10; n >= limit; limit *= 10) {
+    ++count;
+    if (count == 20) break;  // 10^19 <= n: the next limit would overflow
+  }
+  return count;
+}
+
+// The number of hexadecimal digits of n, at least 1.
+inline std::size_t hexDigitCount(std::uint64_t n) {
+  return static_cast<std::size_t>(64 - __builtin_clzll(n | 1) + 3) / 4;
+}
+
+// The same in upper-case hexadecimal.
+char* writeHex(char* end, std::uint64_t n) {
   char* p = end;
   do {
-    const unsigned digit = static_cast<unsigned>(magnitude % base);
-    *--p = static_cast<char>(digit < 10 ? '0' + digit : 'A' + (digit - 10));
-    magnitude /= base;
-  } while (magnitude != 0);
+    *--p = "0123456789ABCDEF"[n & 15];
+    n >>= 4;
+  } while (n != 0);
   return p;
+}
+
+// Copies a few bytes; short pieces are the common case and a call to memcpy
+// costs more than the copy.
+inline void copyBytes(char* to, const char* from, std::size_t n) {
+  if (n <= 16) {
+    for (std::size_t i = 0; i < n; ++i)
+      to[i] = from[i];
+  } else {
+    std::memcpy(to, from, n);
+  }
+}
+
+// Copies the bytes at `from` to `to` up to the first '%' or `n` bytes,
+// whichever comes first, and returns the count copied. Eight bytes at a time
+// while they hold no '%' (a word-wide byte search), then byte by byte.
+inline std::size_t copyLiteral(char* to, const char* from, std::size_t n) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101u;
+  constexpr std::uint64_t kHighs = 0x8080808080808080u;
+  constexpr std::uint64_t kPercents = kOnes * '%';
+  std::size_t i = 0;
+  for (; n - i >= 8; i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, from + i, 8);
+    const std::uint64_t x = word ^ kPercents;  // a zero byte where '%' was
+    if (((x - kOnes) & ~x & kHighs) != 0) break;
+    std::memcpy(to + i, &word, 8);
+  }
+  for (; i < n && from[i] != '%'; ++i)
+    to[i] = from[i];
+  return i;
 }
 
 // The destination with its remaining capacity.
@@ -56,7 +127,7 @@ struct Output {
 
   void put(const char* bytes, std::size_t n) {
     if (n > room) n = room;
-    std::memcpy(next, bytes, n);
+    copyBytes(next, bytes, n);
     next += n;
     room -= n;
   }
@@ -67,7 +138,12 @@ struct Output {
   }
   void blanks(std::size_t n) {
     if (n > room) n = room;
-    std::memset(next, ' ', n);
+    if (n <= 16) {
+      for (std::size_t i = 0; i < n; ++i)
+        next[i] = ' ';
+    } else {
+      std::memset(next, ' ', n);
+    }
     next += n;
     room -= n;
   }
@@ -101,17 +177,15 @@ class Engine {
 
   std::size_t run() {
     while (out_.room != 0 && p_ != end_) {
-      // Copy the literal run up to the next '%' (or the capacity) at once.
+      // Copy the literal run up to the next '%' (or the capacity).
       const std::size_t span = static_cast<std::size_t>(end_ - p_);
       const std::size_t limit = span < out_.room ? span : out_.room;
-      const char* percent = static_cast<const char*>(std::memchr(p_, '%', limit));
-      if (percent == nullptr) {
-        out_.put(p_, limit);
-        p_ += limit;
-        continue;
-      }
-      out_.put(p_, static_cast<std::size_t>(percent - p_));
-      p_ = percent + 1;
+      const std::size_t literal = copyLiteral(out_.next, p_, limit);
+      out_.next += literal;
+      out_.room -= literal;
+      p_ += literal;
+      if (literal == limit) continue;
+      ++p_;                   // over the '%'
       if (p_ == end_) break;  // a final lone '%' is dropped
       if (*p_ == '%') {
         ++p_;
@@ -119,7 +193,7 @@ class Engine {
         continue;
       }
       Directive d;
-      d.start = percent;
+      d.start = p_ - 1;
       if (!parse(d)) break;  // the template ends inside the directive
       convert(d);
     }
@@ -236,16 +310,36 @@ class Engine {
   // that is 0..16, after an optional '-'; then padded to the width.
   void number(const Directive& d, std::uint64_t magnitude, unsigned base, bool negative,
               std::int32_t precision) {
-    char buffer[24];
-    char* const end = buffer + sizeof buffer;
-    char* first = writeDigits(end, magnitude, base);
+    const std::size_t digits = base == 16 ? hexDigitCount(magnitude) : decimalDigitCount(magnitude);
     const auto wanted = static_cast<std::uint32_t>(precision);
-    if (wanted <= kMaxZeroFill) {
-      while (static_cast<std::uint32_t>(end - first) < wanted)
-        *--first = '0';
+    const std::size_t zeros = wanted <= kMaxZeroFill && wanted > digits ? wanted - digits : 0;
+    const std::size_t length = (negative ? 1 : 0) + zeros + digits;  // at most 21
+    const std::size_t fill = d.width > length ? d.width - length : 0;
+    // Written straight into the destination when the whole field fits, else
+    // through a scratch area and cut to the room left.
+    char scratch[24];
+    const bool direct = fill + length <= out_.room;
+    if (direct && !d.leftAlign) out_.blanks(fill);
+    char* const first = direct ? out_.next : scratch;
+    char* p = first;
+    if (negative) *p++ = '-';
+    for (std::size_t i = 0; i < zeros; ++i)
+      *p++ = '0';
+    p += digits;
+    if (base == 16) {
+      writeHex(p, magnitude);
+    } else if (magnitude <= 0xFFFFFFFFu) {
+      writeDecimal(p, static_cast<std::uint32_t>(magnitude));
+    } else {
+      writeDecimal(p, magnitude);
     }
-    if (negative) *--first = '-';
-    out_.padded(first, static_cast<std::size_t>(end - first), d.width, d.leftAlign);
+    if (direct) {
+      out_.next += length;
+      out_.room -= length;
+      if (d.leftAlign) out_.blanks(fill);
+    } else {
+      out_.padded(scratch, length, d.width, d.leftAlign);
+    }
   }
 
   void text(const Directive& d, const TArgValue& arg) {
