@@ -16,6 +16,10 @@ std::atomic<long> allocations{0};
 
 }  // namespace
 
+// GCC pairs the replaced operator new with the free below and warns of a
+// mismatch that is none: both are this file's own.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 void* operator new(std::size_t size) {
   ++allocations;
   if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
