@@ -2,10 +2,12 @@
 // them (boot clock, executable path, standard output), and the answers of a
 // plain single-byte system where it has no counterpart.
 #include <dlfcn.h>
+#include <signal.h>
 #include <sys/utsname.h>
 #include <time.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +16,20 @@
 #include "platform/posix/posix_locale.hpp"
 #include "platform/posix/utf.hpp"
 #include "resources/string_table.hpp"
+
+#if defined(__SANITIZE_ADDRESS__)
+#define BOOTSPAN_LEAK_CHECKED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define BOOTSPAN_LEAK_CHECKED 1
+#endif
+#endif
+#ifndef BOOTSPAN_LEAK_CHECKED
+#define BOOTSPAN_LEAK_CHECKED 0
+#endif
+#if BOOTSPAN_LEAK_CHECKED
+#include <sanitizer/lsan_interface.h>
+#endif
 
 namespace bootspan {
 
@@ -27,6 +43,32 @@ int copyAnswer(std::string_view text, LPSTR buffer, int size) {
   std::memcpy(buffer, text.data(), text.size());
   buffer[text.size()] = '\0';
   return static_cast<int>(text.size() + 1);
+}
+
+int signalForException(DWORD code) {
+  switch (code) {
+    case EXCEPTION_ACCESS_VIOLATION:
+    case EXCEPTION_IN_PAGE_ERROR:
+      return SIGSEGV;
+    case EXCEPTION_ILLEGAL_INSTRUCTION:
+    case EXCEPTION_PRIV_INSTRUCTION:
+      return SIGILL;
+    default:
+      return code >= EXCEPTION_ARRAY_BOUNDS_EXCEEDED && code <= EXCEPTION_INT_OVERFLOW ? SIGFPE
+                                                                                       : SIGABRT;
+  }
+}
+
+bool tracedByDebugger() {
+  std::FILE* status = std::fopen("/proc/self/status", "r");
+  if (status == nullptr) return false;
+  char line[256];
+  long tracer = 0;
+  while (std::fgets(line, sizeof line, status) != nullptr) {
+    if (std::sscanf(line, "TracerPid: %ld", &tracer) == 1) break;
+  }
+  std::fclose(status);
+  return tracer != 0;
 }
 
 class PosixPlatform final : public Platform {
@@ -158,12 +200,34 @@ class PosixPlatform final : public Platform {
     return n == static_cast<ssize_t>(length) ? TRUE : FALSE;
   }
 
-  void RaiseException(DWORD, DWORD, DWORD, const ULONG_PTR*) override { std::abort(); }
+  // Only the program's last-resort handler raises, after it declined a
+  // failure: the failure ends the process the way the system ends one of its
+  // kind, with the signal's default action.
+  void RaiseException(DWORD code, DWORD, DWORD, const ULONG_PTR*) override {
+    const int signal = signalForException(code);
+    std::signal(signal, SIG_DFL);
+    sigset_t unblock;
+    sigemptyset(&unblock);
+    sigaddset(&unblock, signal);
+    sigprocmask(SIG_UNBLOCK, &unblock, nullptr);
+    std::raise(signal);
+    std::abort();
+  }
+
   void RtlUnwind(void*, void*, EXCEPTION_RECORD*, void*) override {}
-  LONG UnhandledExceptionFilter(EXCEPTION_POINTERS*) override { return EXCEPTION_EXECUTE_HANDLER; }
+
+  // A failure is left to the system (and so to the debugger) exactly when a
+  // debugger traces the process.
+  LONG UnhandledExceptionFilter(EXCEPTION_POINTERS*) override {
+    return tracedByDebugger() ? EXCEPTION_CONTINUE_SEARCH : EXCEPTION_EXECUTE_HANDLER;
+  }
 
   [[noreturn]] void ExitProcess(UINT exitCode) override {
     std::fflush(nullptr);
+#if BOOTSPAN_LEAK_CHECKED
+    // _Exit skips the leak checker's own exit hook.
+    __lsan_do_leak_check();
+#endif
     std::_Exit(static_cast<int>(exitCode));
   }
 };
