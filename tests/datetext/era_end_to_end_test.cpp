@@ -46,17 +46,20 @@ std::string padded(int number, std::size_t digits) {
   return std::string(digits > text.size() ? digits - text.size() : 0, '0') + text;
 }
 
-// The day value of a proleptic Gregorian date (days since 30 December 1899).
+// Days from 1 March of year 0 to a proleptic Gregorian date (year >= 1).
+int civilDays(int year, int month, int day) {
+  const int y = year - (month <= 2 ? 1 : 0);                                            // >= 0
+  const int era = y / 400;                                                              // >= 0
+  const int yearOfEra = y - era * 400;                                                  // [0, 399]
+  const int dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;  // [0, 365]
+  const int dayOfEra =
+      yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;  // [0, 146096]
+  return era * 146097 + dayOfEra;
+}
+
+// The day value of a date at midnight (days since 30 December 1899).
 double dayValueOf(int year, int month, int day) {
-  // Days from 1 March of year 0 to the date, counted in 400-year eras.
-  const int y = year - (month <= 2 ? 1 : 0);
-  const int era = y / 400;                                                         // y >= 0 here
-  const int yearOfEra = y - era * 400;                                             // [0, 399]
-  const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;  // [0, 365]
-  const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  const int days = era * 146097 + dayOfEra;
-  const int kDec30Of1899 = 693899;  // the same count for 30 December 1899
-  return static_cast<double>(days - kDec30Of1899);
+  return static_cast<double>(civilDays(year, month, day) - civilDays(1899, 12, 30));
 }
 
 class EraEndToEnd : public testing::LocaleStateTest {
@@ -99,6 +102,7 @@ class EraEndToEnd : public testing::LocaleStateTest {
 };
 
 TEST_F(EraEndToEnd, TheLoadedPatternsRenderTheEraTexts) {
+  ASSERT_EQ(dayValueOf(2023, 3, 15), 45000.0);
   japaneseEraLocale();
   loadLocaleFormats();
   ASSERT_TRUE(sysLocale.farEast);
@@ -161,7 +165,7 @@ TEST_F(EraEndToEnd, TheLoadedPatternsRenderTheEraTexts) {
         std::to_string(row.year) + "-" + std::to_string(row.month) + "-" + std::to_string(row.day);
     EXPECT_EQ(renderDayValue(localeFormats.shortDatePattern, value), row.shortDate) << date;
     EXPECT_EQ(renderDayValue("ddddd", value), row.shortDate) << date;
-    EXPECT_EQ(renderDayValue("dddddd", value + 0.5), row.longDate) << date;
+    EXPECT_EQ(renderDayValue("dddddd", value), row.longDate) << date;
   }
   for (const auto& call : fake.dateFormatCalls) {
     EXPECT_EQ(call.locale, 0x0411u);
