@@ -2,6 +2,12 @@
 // arguments. "%" [index ":"] ["-"] [width] ["." precision] letter, where index,
 // width and precision are digits or "*". Letters: d u x (integers), p
 // (pointer), s (texts), e f g n m (floating and currency values), %% for "%".
+//
+// Widths pad with blanks and never cut; a width above kMaxFieldWidth (1 MiB)
+// acts as that bound, and a negative width from '*' left-aligns its magnitude.
+// p prints at least 8 upper-case hexadecimal digits and never cuts an
+// address: the 32-bit product always shows 8, the 64-bit build shows more for
+// addresses above 4 GiB.
 #pragma once
 
 #include <cstddef>
@@ -36,7 +42,8 @@ enum TArgKind : std::uint8_t {
 };
 
 // One typed argument: an address-sized word holding the value itself or a
-// reference to it, as the kind says.
+// reference to it, as the kind says. An argument list is a contiguous
+// sequence of them with its count.
 struct TArgValue {
   std::uintptr_t value;
   TArgKind kind;

@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 
+#include "errors/core/fpu.hpp"
 #include "format/float_text.hpp"
 #include "format/format.hpp"
 #include "format/power_of_ten.hpp"
@@ -366,6 +367,43 @@ TEST(FloatDecimal, CurrencyRecord) {
     EXPECT_EQ(d.negative, c.negative) << c.value;
     EXPECT_STREQ(d.digits, c.digits) << c.value;
   }
+}
+
+// Under the process's floating-point environment (invalid operation, zero
+// divide and overflow raise) no bit pattern makes the conversion trap.
+TEST(FloatTextEnvironment, NoPatternRaisesAFloatingPointException) {
+  if (!kExtended) GTEST_SKIP();
+  const std::uint16_t saved = fpuControlWord();
+  loadFpuControlWord(kDefaultFpuControlWord);
+  const struct {
+    std::uint16_t top;
+    std::uint64_t significand;
+  } patterns[] = {
+      {0x7FFE, 0xFFFFFFFFFFFFFFFFu}, {0xFFFE, 0xFFFFFFFFFFFFFFFFu}, {0x0001, 0x8000000000000000u},
+      {0x0000, 0x0000000000000001u}, {0x0000, 0x7FFFFFFFFFFFFFFFu}, {0x0000, 0x8000000000000000u},
+      {0x7FFE, 0x0000000000000001u}, {0x4000, 0x0000000000000000u}, {0x7FFF, 0x0000000000000000u},
+      {0x7FFF, 0x4000000000000000u}, {0x7FFF, 0x8000000000000001u}, {0xFFFF, 0xC000000000000000u},
+      {0x403A, 0xDE0B6B3A763FFFFFu}, {0x403A, 0xDE0B6B3A76400000u}, {0x3FFE, 0xFFFFFFFFFFFFFFFFu},
+  };
+  std::size_t total = 0;
+  for (const auto& p : patterns) {
+    const long double v = fromBits(p.top, p.significand);
+    for (int form = 0; form <= 4; ++form) {
+      for (int precision = 0; precision <= 19; precision += 3) {
+        char buffer[64];
+        total += floatToText(buffer, &v, sourceExtended, static_cast<TFloatForm>(form), precision,
+                             precision);
+      }
+    }
+  }
+  for (const std::int64_t amount : {INT64_MIN, INT64_MAX, std::int64_t{-1}, std::int64_t{5}}) {
+    for (int form = 0; form <= 4; ++form) {
+      char buffer[64];
+      total += floatToText(buffer, &amount, sourceCurrency, static_cast<TFloatForm>(form), 18, 2);
+    }
+  }
+  loadFpuControlWord(saved);
+  EXPECT_GT(total, 0u);
 }
 
 TEST(FloatTextLength, NeverBeyondTheBound) {

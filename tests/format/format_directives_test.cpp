@@ -128,6 +128,18 @@ TEST_F(FormatDirectives, GrammarAndConversions) {
   }
 }
 
+TEST_F(FormatDirectives, PointerIsNeverCut) {
+  if constexpr (sizeof(void*) > 4) {
+    const auto high = reinterpret_cast<const void*>(static_cast<std::uintptr_t>(0x123456789AULL));
+    const TArgValue arg = pointerArg(high);
+    EXPECT_EQ(formatMessage("%p", TArgList(&arg, 1)), "123456789A");
+  } else {
+    const auto top = reinterpret_cast<const void*>(static_cast<std::uintptr_t>(0xFFFFFFFFu));
+    const TArgValue arg = pointerArg(top);
+    EXPECT_EQ(formatMessage("%p", TArgList(&arg, 1)), "FFFFFFFF");
+  }
+}
+
 TEST_F(FormatDirectives, ZeroBytesInTheTemplateAreOrdinary) {
   const std::string templ("a\0b%dc\0", 7);
   const TArgValue arg = integerArg(5);
