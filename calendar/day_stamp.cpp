@@ -27,6 +27,10 @@ TDayStamp stampFromValue(TDayValue value) {
   return stampFromCount(millisecondCount(value));
 }
 
+std::int32_t dayNumberNearMidnight(TDayValue value) {
+  return stampFromValue(value).dayNumber;
+}
+
 void checkStamp(TDayStamp stamp) {
   if (stamp.msOfDay < 0 || stamp.dayNumber <= 0) {
     const TArgValue args[] = {integerArg(stamp.dayNumber), integerArg(stamp.msOfDay)};

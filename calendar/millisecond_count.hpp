@@ -50,6 +50,9 @@ inline TDayStamp stampFromCount(std::int64_t count) {
           static_cast<std::int32_t>(negative ? epoch - days : epoch + days)};
 }
 
+// stampFromCount(millisecondCount(value)).dayNumber, out of line.
+std::int32_t dayNumberNearMidnight(TDayValue value);
+
 // The dayNumber of stampFromCount(millisecondCount(value)), without the
 // extended arithmetic where the fraction of the day is far enough from the
 // next whole day. With t = value truncated towards zero and f = |value - t|
@@ -61,16 +64,14 @@ inline TDayStamp stampFromCount(std::int64_t count) {
 // |t| and the day number is 693594 + t, for either sign. Other values, NaN
 // included, take the exact path.
 inline std::int32_t dayNumberOf(TDayValue value) {
-  constexpr double kTwo31 = 2147483648.0;
-  if (value > -kTwo31 && value < kTwo31) [[likely]] {
+  if (std::fabs(value) < 2147483648.0) [[likely]] {
     const auto whole = static_cast<std::int64_t>(value);  // truncates towards zero
-    const double fraction = value - static_cast<double>(whole);
-    if (fraction > -0.99999999 && fraction < 0.99999999) [[likely]] {
+    if (std::fabs(value - static_cast<double>(whole)) < 0.99999999) [[likely]] {
       return static_cast<std::int32_t>(static_cast<std::uint32_t>(epochDayNumber) +
                                        static_cast<std::uint32_t>(whole));
     }
   }
-  return stampFromCount(millisecondCount(value)).dayNumber;
+  return dayNumberNearMidnight(value);
 }
 
 }  // namespace bootspan
