@@ -1,0 +1,156 @@
+#include <memory>
+
+#include "errors/core/module_table.hpp"
+#include "errors/core/raise.hpp"
+#include "errors/unhandled_report.hpp"
+#include "locale/sys_locale.hpp"
+#include "tests/errors/failure_state.hpp"
+
+namespace bootspan {
+namespace {
+
+using testing::FailureStateTest;
+
+class Report : public FailureStateTest {
+ protected:
+  static std::string compose(const TObject* error, std::uintptr_t address,
+                             std::size_t capacity = 1023) {
+    std::string buffer(capacity + 1, '\xEE');
+    const std::size_t length =
+        composeReport(error, reinterpret_cast<const void*>(address), buffer.data(), capacity);
+    EXPECT_EQ(buffer[length], '\0');
+    return buffer.substr(0, length);
+  }
+  static std::unique_ptr<Exception> error(const TClass& cls, std::string message) {
+    return std::unique_ptr<Exception>(newError(cls, std::move(message)));
+  }
+};
+
+struct MessageCase {
+  const char* message;
+  const char* secondLine;
+};
+
+TEST_F(Report, TheSecondLineEndsInOneFullStop) {
+  const MessageCase cases[] = {
+      {"x", "x."},
+      {"x.", "x."},
+      {"", ""},
+      {".", "."},
+      {"'0.5' is not a valid timestamp", "'0.5' is not a valid timestamp."},
+      {"two\nlines", "two\nlines."},
+  };
+  for (const MessageCase& c : cases) {
+    SCOPED_TRACE(c.message);
+    EXPECT_EQ(compose(error(EConvertError::classRef, c.message).get(), 0x00401234),
+              std::string("Exception EConvertError in module Bootspan.exe at 00001234.\n") +
+                  c.secondLine);
+  }
+}
+
+TEST_F(Report, TheClassNameIsTheExactName) {
+  EXPECT_EQ(compose(error(EExternalException::classRef, "x").get(), 0x00412F60),
+            "Exception EExternalException in module Bootspan.exe at 00012F60.\nx.");
+  TObject plain;
+  EXPECT_EQ(compose(&plain, 0x00412F60), "Exception TObject in module Bootspan.exe at 00012F60.\n");
+}
+
+struct PlaceCase {
+  const char* name;
+  std::uintptr_t address;
+  DWORD state;
+  bool modulePathKnown;
+  const char* firstLine;
+};
+
+TEST_F(Report, TheOffsetIsRelativeToTheModuleOrElseLessOnePage) {
+  const PlaceCase cases[] = {
+      {"in a module", 0x00412F60, MEM_COMMIT, true,
+       "Exception EConvertError in module Other.dll at 00112F60."},
+      {"in no module", 0x00412F60, 0x10000, true,
+       "Exception EConvertError in module Bootspan.exe at 00411F60."},
+      {"reserved, not committed", 0x00412F60, 0x2000, true,
+       "Exception EConvertError in module Bootspan.exe at 00411F60."},
+      {"module path unknown", 0x00412F60, MEM_COMMIT, false,
+       "Exception EConvertError in module Bootspan.exe at 00411F60."},
+      {"null address", 0, MEM_COMMIT, true,
+       "Exception EConvertError in module Bootspan.exe at 00000000."},
+  };
+  const auto base = reinterpret_cast<HMODULE>(0x00300000);
+  for (const PlaceCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    fake.regions = {{0x00301000, 0x00200000, base, c.state}};
+    fake.modulePaths.erase(base);
+    if (c.modulePathKnown) fake.modulePaths[base] = "C:\\Other\\Other.dll";
+    EXPECT_EQ(compose(error(EConvertError::classRef, "").get(), c.address),
+              std::string(c.firstLine) + "\n");
+  }
+}
+
+TEST_F(Report, TheModuleNameFollowsTheLastRealBackslash) {
+  const TSysLocaleInfo savedLocale = sysLocale;
+  const TLeadByteSet savedLeadBytes = leadBytes;
+  fake.modulePaths[fake.programHandle] = "Bootspan.exe";
+  EXPECT_EQ(compose(error(EConvertError::classRef, "x").get(), 0x00401000),
+            "Exception EConvertError in module Bootspan.exe at 00001000.\nx.");
+  fake.modulePaths[fake.programHandle] = "C:Bootspan.exe";  // ":" does not count here
+  EXPECT_EQ(compose(error(EConvertError::classRef, "x").get(), 0x00401000),
+            "Exception EConvertError in module C:Bootspan.exe at 00001000.\nx.");
+  sysLocale.farEast = true;
+  leadBytes.clear();
+  for (unsigned b = 0x81; b <= 0x9F; ++b)
+    leadBytes.add(static_cast<unsigned char>(b));
+  fake.modulePaths[fake.programHandle] = "C:\\\x95\x5C\\\x95\x5C.exe";
+  EXPECT_EQ(compose(error(EConvertError::classRef, "x").get(), 0x00401000),
+            "Exception EConvertError in module \x95\x5C.exe at 00001000.\nx.");
+  sysLocale = savedLocale;
+  leadBytes = savedLeadBytes;
+}
+
+TEST_F(Report, TheTextIsCutToTheCapacity) {
+  const std::string first = "Exception EConvertError in module Bootspan.exe at 00001234.\n";
+  const std::string text =
+      compose(error(EConvertError::classRef, std::string(2000, 'a')).get(), 0x00401234);
+  EXPECT_EQ(text, first + std::string(1023 - first.size(), 'a'));
+  EXPECT_EQ(compose(error(EConvertError::classRef, "x").get(), 0x00401234, 20),
+            "Exception EConvertEr");
+}
+
+TEST_F(Report, AWindowedProgramShowsTheErrorBox) {
+  std::unique_ptr<Exception> e = error(EConvertError::classRef, "x");
+  showReport(e.get(), reinterpret_cast<const void*>(0x00401234));
+  ASSERT_EQ(fake.boxes.size(), 1u);
+  EXPECT_EQ(fake.boxes[0].text, "Exception EConvertError in module Bootspan.exe at 00001234.\nx.");
+  EXPECT_EQ(fake.boxes[0].caption, "Application Error");
+  EXPECT_EQ(fake.boxes[0].style, 0x2010u);
+  EXPECT_EQ(fake.standardOutput, "");
+}
+
+TEST_F(Report, AConsoleProgramWritesToStandardOutput) {
+  isConsoleProcess = true;
+  std::unique_ptr<Exception> e = error(EConvertError::classRef, "x");
+  showReport(e.get(), reinterpret_cast<const void*>(0x00401234));
+  EXPECT_TRUE(fake.boxes.empty());
+  EXPECT_EQ(fake.standardOutput,
+            "Exception EConvertError in module Bootspan.exe at 00001234.\nx.\r\n");
+}
+
+std::vector<std::string> moduleLog;
+constexpr TModuleEntry kLoggedModules[] = {
+    {"first", nullptr, [] { moduleLog.push_back("first"); }},
+    {"second", nullptr, [] { moduleLog.push_back("second"); }},
+};
+
+TEST_F(Report, AnUnhandledErrorIsReportedThenTheProcessHaltsWithCode1) {
+  moduleLog.clear();
+  startModules(kLoggedModules);
+  std::unique_ptr<Exception> e = error(EConvertError::classRef, "x");
+  EXPECT_EQ(
+      exitCodeOf([&] { reportUnhandled(e.get(), reinterpret_cast<const void*>(0x00401234)); }), 1);
+  ASSERT_EQ(fake.boxes.size(), 1u);
+  EXPECT_EQ(fake.boxes[0].caption, "Application Error");
+  EXPECT_EQ(moduleLog, (std::vector<std::string>{"second", "first"}));
+}
+
+}  // namespace
+}  // namespace bootspan
