@@ -7,6 +7,7 @@
 
 #include "errors/core/exceptions.hpp"
 #include "errors/core/halt.hpp"
+#include "errors/core/raise.hpp"
 #include "format/format.hpp"
 #include "locale/multibyte.hpp"
 #include "platform/platform.hpp"
@@ -94,6 +95,9 @@ void showReport(const TObject* error, const void* address) {
 
 void reportUnhandled(TObject* error, const void* address) {
   showReport(error, address);
+  // Reported, the error has served; the preallocated heap errors refuse the
+  // release and stay until the hooks are removed.
+  releaseError(error);
   halt(1);
 }
 

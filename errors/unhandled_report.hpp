@@ -25,7 +25,8 @@ std::size_t composeReport(const TObject* error, const void* address, char* buffe
 // with the error icon captioned "Application Error".
 void showReport(const TObject* error, const void* address);
 
-// showReport, then halt(1); installed as unhandledHook.
+// showReport, then releases the error and halts with exit code 1; installed
+// as unhandledHook.
 [[noreturn]] void reportUnhandled(TObject* error, const void* address);
 
 }  // namespace bootspan

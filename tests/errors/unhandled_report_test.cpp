@@ -144,9 +144,8 @@ constexpr TModuleEntry kLoggedModules[] = {
 TEST_F(Report, AnUnhandledErrorIsReportedThenTheProcessHaltsWithCode1) {
   moduleLog.clear();
   startModules(kLoggedModules);
-  std::unique_ptr<Exception> e = error(EConvertError::classRef, "x");
-  EXPECT_EQ(
-      exitCodeOf([&] { reportUnhandled(e.get(), reinterpret_cast<const void*>(0x00401234)); }), 1);
+  Exception* e = newError(EConvertError::classRef, "x");  // the report releases it
+  EXPECT_EQ(exitCodeOf([&] { reportUnhandled(e, reinterpret_cast<const void*>(0x00401234)); }), 1);
   ASSERT_EQ(fake.boxes.size(), 1u);
   EXPECT_EQ(fake.boxes[0].caption, "Application Error");
   EXPECT_EQ(moduleLog, (std::vector<std::string>{"second", "first"}));
