@@ -18,6 +18,13 @@ namespace {
 
 int allocations = 0;
 
+// Allocates and releases a block the compiler cannot leave out.
+void allocateAndRelease() {
+  static char* volatile block;
+  block = new char[40];
+  delete[] block;
+}
+
 void* failingAllocate(std::size_t) {
   ++allocations;
   return nullptr;
@@ -59,7 +66,7 @@ class ProgramHeap : public ::testing::Test {
     TRaisedError caught{nullptr, nullptr};
     const THeapFunctions previous = setHeapFunctions({failingAllocate, std::free});
     try {
-      delete[] new char[40];
+      allocateAndRelease();
     } catch (const TRaisedError& raised) {
       caught = raised;  // nothing here may allocate
     }
@@ -92,7 +99,7 @@ TEST_F(ProgramHeap, WithoutTheHooksAFailedAllocationIsRunError203) {
   const THeapFunctions previous = setHeapFunctions({failingOnce, std::free});
   UINT code = 0;
   try {
-    delete[] new char[40];
+    allocateAndRelease();
   } catch (const FakeExit& exit) {
     code = exit.code;
   }

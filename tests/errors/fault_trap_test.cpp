@@ -17,13 +17,14 @@ using testing::raisedBy;
 
 BOOTSPAN_UNCHECKED void writeNil() {
   int* volatile nil = nullptr;
-  *nil = 1;
+  *static_cast<volatile int*>(nil) = 1;
 }
 
 BOOTSPAN_UNCHECKED int divideIntegers(int a, int b) {
   volatile int numerator = a;
   volatile int denominator = b;
-  return numerator / denominator;
+  volatile int quotient = numerator / denominator;
+  return quotient;
 }
 
 BOOTSPAN_UNCHECKED long double divideExtended(long double a, long double b) {

@@ -217,7 +217,7 @@ TEST_F(Entry, OtherCppExceptionsAreExternalExceptions) {
 
 __attribute__((noinline, no_sanitize_address, no_sanitize_undefined)) void writeNil() {
   int* volatile nil = nullptr;
-  *nil = 1;
+  *static_cast<volatile int*>(nil) = 1;
 }
 
 TEST_F(Entry, AProcessorFaultReachesTheReport) {
