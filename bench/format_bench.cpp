@@ -37,6 +37,19 @@ void BM_MessageSnprintf(benchmark::State& state) {
 }
 BENCHMARK(BM_MessageSnprintf);
 
+// The C library without building a text value: a lower bound for any
+// formatter whose result is a new text.
+void BM_MessageSnprintfBufferOnly(benchmark::State& state) {
+  for (auto _ : state) {
+    char buffer[4096];
+    const int n =
+        std::snprintf(buffer, sizeof buffer, "Your computer was started %s ago", kUptime.c_str());
+    benchmark::DoNotOptimize(n);
+    benchmark::DoNotOptimize(buffer);
+  }
+}
+BENCHMARK(BM_MessageSnprintfBufferOnly);
+
 void BM_MessageFmtFormatToN(benchmark::State& state) {
   for (auto _ : state) {
     char buffer[4096];

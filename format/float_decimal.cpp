@@ -25,6 +25,17 @@ inline long double roundToInteger(long double x) {
   return x < kShift ? (x + kShift) - kShift : x;
 }
 
+// A value in [0, 2^63) rounded to the nearest integer (ties to even) as an
+// integer: 2^63 + x has exactly that integer as its 64-bit significand, so
+// the bits are read instead of converted (which would switch the rounding
+// mode twice).
+inline std::uint64_t toInteger(long double x) {
+  const long double shifted = x + 0x1p63L;
+  std::uint64_t significand;
+  std::memcpy(&significand, &shifted, sizeof significand);
+  return significand - kIntegerBit;
+}
+
 constexpr char kDigitPairs[] =
     "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
@@ -52,12 +63,10 @@ int writeDecimal(char* out, std::uint64_t n) {
   return count;
 }
 
-TFloatDecimal zeroDecimal() {
-  TFloatDecimal d;
+void setZero(TFloatDecimal& d) {
   d.exponent = 0;
   d.negative = 0;
   d.digits[0] = '\0';
-  return d;
 }
 
 // Cuts `digits` at `length` and drops trailing '0's.
@@ -99,7 +108,7 @@ void roundDigits(TFloatDecimal& d, bool negative, int precision, int decimals) {
   char* const digits = d.digits;
   int k = d.exponent + decimals;
   if (k < 0) {
-    d = zeroDecimal();
+    setZero(d);
     return;
   }
   if (k > precision) k = precision;
@@ -125,23 +134,38 @@ void roundDigits(TFloatDecimal& d, bool negative, int precision, int decimals) {
   d.negative = digits[0] != '\0' && negative;
 }
 
+// Two digit characters of v in [0, 99] as a 16-bit value, first digit in
+// the low byte (the first in memory).
+inline std::uint64_t digitPair(std::uint32_t v) {
+  std::uint16_t pair;
+  std::memcpy(&pair, kDigitPairs + 2 * v, 2);
+  return pair;
+}
+
+// Writes the 9 digits of v < 10^9: one character, then eight assembled in a
+// register and stored at once.
+inline void writeNineDigits(char* out, std::uint32_t v) {
+  const std::uint32_t first = v / 100000000;  // [0, 9]
+  const std::uint32_t rest = v % 100000000;
+  const std::uint32_t high = rest / 10000;
+  const std::uint32_t low = rest % 10000;
+  const std::uint64_t eight = digitPair(high / 100) | digitPair(high % 100) << 16 |
+                              digitPair(low / 100) << 32 | digitPair(low % 100) << 48;
+  out[0] = static_cast<char>('0' + first);
+  std::memcpy(out + 1, &eight, 8);
+}
+
 // Writes the 18 digits of n in [10^17, 10^18) as two 9-digit halves, which
 // 32-bit arithmetic handles.
 void writeEighteenDigits(char* out, std::uint64_t n) {
-  auto nine = [](char* p, std::uint32_t v) {
-    for (int i = 8; i > 0; i -= 2) {
-      const std::uint32_t pair = v % 100;
-      v /= 100;
-      p[i - 1] = kDigitPairs[2 * pair];
-      p[i] = kDigitPairs[2 * pair + 1];
-    }
-    p[0] = static_cast<char>('0' + v);
-  };
-  nine(out, static_cast<std::uint32_t>(n / 1000000000));
-  nine(out + 9, static_cast<std::uint32_t>(n % 1000000000));
+  writeNineDigits(out, static_cast<std::uint32_t>(n / 1000000000));
+  writeNineDigits(out + 9, static_cast<std::uint32_t>(n % 1000000000));
 }
 
-TFloatDecimal extendedToDecimal(const void* value, int precision, int decimals) {
+// The results are built in place in the caller's record: the digits are
+// written byte by byte, and copying the record afterwards would read them
+// back as words before the stores have landed.
+void extendedToDecimal(TFloatDecimal& d, const void* value, int precision, int decimals) {
   unsigned char bytes[10];
   std::memcpy(bytes, value, 10);
   std::uint64_t significand;
@@ -152,16 +176,19 @@ TFloatDecimal extendedToDecimal(const void* value, int precision, int decimals) 
   const unsigned biased = signAndExponent & 0x7FFF;
 
   if (biased == 0x7FFF) {
-    TFloatDecimal d = zeroDecimal();
+    setZero(d);
     if ((significand & kIntegerBit) == 0 || significand == kIntegerBit) {
       d.exponent = kDecimalInfinity;
       d.negative = negative;
     } else {
       d.exponent = kDecimalNaN;
     }
-    return d;
+    return;
   }
-  if (significand == 0) return zeroDecimal();  // zeros, also pseudo-zeros
+  if (significand == 0) {  // zeros, also pseudo-zeros
+    setZero(d);
+    return;
+  }
 
   int binaryExponent;
   const long double magnitude = magnitudeOf(significand, biased, binaryExponent);
@@ -180,25 +207,25 @@ TFloatDecimal extendedToDecimal(const void* value, int precision, int decimals) 
     x /= 10;
     ++exponent;
   }
-  // Below 10^19 < 2^63: the signed conversion is one instruction.
-  auto scaled = static_cast<std::uint64_t>(static_cast<std::int64_t>(roundToInteger(x)));
+  std::uint64_t scaled = toInteger(x);
   if (scaled >= kTenPow18Int) {
     // Rounding carried into a 19th digit; the value is 10^18 exactly then.
     scaled /= 10;
     ++exponent;
   }
-  TFloatDecimal d;
   writeEighteenDigits(d.digits, scaled);
   d.digits[18] = '\0';
   d.exponent = static_cast<std::int16_t>(exponent);
   roundDigits(d, negative, precision, decimals);
-  return d;
 }
 
-TFloatDecimal currencyToDecimal(const void* value, int decimals) {
+void currencyToDecimal(TFloatDecimal& d, const void* value, int decimals) {
   std::int64_t amount;
   std::memcpy(&amount, value, sizeof amount);
-  if (amount == 0) return zeroDecimal();
+  if (amount == 0) {
+    setZero(d);
+    return;
+  }
   const bool negative = amount < 0;
   std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(amount)
                                      : static_cast<std::uint64_t>(amount);  // [1, 2^63]
@@ -209,15 +236,16 @@ TFloatDecimal currencyToDecimal(const void* value, int decimals) {
     // 0.125 to 2 decimals gives 0.12.
     const long double q =
         static_cast<long double>(magnitude) / kPowersOfTenSmall[4 - decimals];  // < 2^63
-    magnitude = static_cast<std::uint64_t>(roundToInteger(q));
-    if (magnitude == 0) return zeroDecimal();
+    magnitude = toInteger(q);
+    if (magnitude == 0) {
+      setZero(d);
+      return;
+    }
   }
-  TFloatDecimal d;
   const int count = writeDecimal(d.digits, magnitude);  // at most 19
   d.exponent = static_cast<std::int16_t>(count - decimals);
   d.negative = negative;
   cutDigits(d.digits, count);
-  return d;
 }
 
 }  // namespace
@@ -228,8 +256,13 @@ TFloatDecimal floatToDecimal(const void* value, TFloatSource source, int precisi
   if (precision < 0) precision = 0;
   if (decimals > 9999) decimals = 9999;
   if (decimals < -9999) decimals = -9999;
-  if (source == sourceCurrency) return currencyToDecimal(value, decimals);
-  return extendedToDecimal(value, precision, decimals);
+  TFloatDecimal d;
+  if (source == sourceCurrency) {
+    currencyToDecimal(d, value, decimals);
+  } else {
+    extendedToDecimal(d, value, precision, decimals);
+  }
+  return d;
 }
 
 }  // namespace bootspan

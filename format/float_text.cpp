@@ -29,7 +29,8 @@ struct Separators {
 
 class Writer {
  public:
-  Writer(char* dest, const char* digits) : start_(dest), p_(dest), digit_(digits) {}
+  Writer(char* dest, const char* digits)
+      : start_(dest), p_(dest), digit_(digits), left_(std::strlen(digits)) {}
 
   void put(char c) { *p_++ = c; }
   void put(std::string_view s) {
@@ -41,12 +42,20 @@ class Writer {
       *p_++ = '0';
   }
   // The next digit, or '0' once the digits are used up.
-  char take() { return *digit_ != '\0' ? *digit_++ : '0'; }
-  bool digitsLeft() const { return *digit_ != '\0'; }
-  void takeRest() {
-    while (*digit_ != '\0')
-      *p_++ = *digit_++;
+  char take() {
+    if (left_ == 0) return '0';
+    --left_;
+    return *digit_++;
   }
+  // The next n digits, '0' for those past the last.
+  void take(int n) {
+    const std::size_t count =
+        static_cast<std::size_t>(n) < left_ ? static_cast<std::size_t>(n) : left_;
+    copy(count);
+    zeros(n - static_cast<int>(count));
+  }
+  bool digitsLeft() const { return left_ != 0; }
+  void takeRest() { copy(left_); }
   // Decimal digits of n (>= 0), zero-filled in front to `minDigits`.
   void exponentDigits(int n, int minDigits) {
     char buffer[12];
@@ -62,9 +71,17 @@ class Writer {
   std::size_t written() const { return static_cast<std::size_t>(p_ - start_); }
 
  private:
+  void copy(std::size_t count) {
+    std::memcpy(p_, digit_, count);  // at most 19 bytes
+    p_ += count;
+    digit_ += count;
+    left_ -= count;
+  }
+
   char* start_;
   char* p_;
   const char* digit_;
+  std::size_t left_;  // digits not yet taken
 };
 
 void writeGeneral(Writer& w, const TFloatDecimal& d, int precision, Separators sep) {
@@ -87,8 +104,7 @@ void writeGeneral(Writer& w, const TFloatDecimal& d, int precision, Separators s
     w.zeros(-exponent);
     w.takeRest();
   } else {
-    for (int i = 0; i < exponent; ++i)
-      w.put(w.take());
+    w.take(exponent);
     if (w.digitsLeft()) {
       w.put(sep.decimal);
       w.takeRest();
@@ -102,8 +118,7 @@ void writeExponent(Writer& w, const TFloatDecimal& d, int precision, int minDigi
   const bool zero = d.digits[0] == '\0';
   w.put(w.take());
   w.put(sep.decimal);
-  for (int i = 1; i < precision; ++i)
-    w.put(w.take());
+  w.take(precision - 1);
   w.put('E');
   const int shown = zero ? 0 : d.exponent - 1;
   w.put(shown < 0 ? '-' : '+');
@@ -119,15 +134,16 @@ void writeNumberBody(Writer& w, const TFloatDecimal& d, int decimals, bool group
   if (exponent <= 0) {
     w.put('0');
   } else {
-    const bool grouped = group && sep.thousand != '\0';
-    int untilSeparator = (exponent - 1) % 3 + 1;  // [1, 3]
-    for (int i = 0; i < exponent; ++i) {
-      if (untilSeparator == 0) {
-        if (grouped) w.put(sep.thousand);
-        untilSeparator = 3;
+    if (group && sep.thousand != '\0') {
+      // The first group has 1 to 3 digits, every later one 3.
+      int size = (exponent - 1) % 3 + 1;  // [1, 3]
+      for (int done = 0; done < exponent; size = 3) {
+        if (done != 0) w.put(sep.thousand);
+        w.take(size);
+        done += size;
       }
-      w.put(w.take());
-      --untilSeparator;
+    } else {
+      w.take(exponent);
     }
   }
   if (decimals == 0) return;
@@ -137,8 +153,7 @@ void writeNumberBody(Writer& w, const TFloatDecimal& d, int decimals, bool group
     written = -exponent < decimals ? -exponent : decimals;
     w.zeros(written);
   }
-  for (; written < decimals; ++written)
-    w.put(w.take());
+  w.take(decimals - written);
 }
 
 void writeMoney(Writer& w, const TFloatDecimal& d, int decimals, Separators sep,

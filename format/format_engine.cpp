@@ -79,24 +79,57 @@ inline std::size_t hexDigitCount(std::uint64_t n) {
   return static_cast<std::size_t>(64 - __builtin_clzll(n | 1) + 3) / 4;
 }
 
-// The same in upper-case hexadecimal.
-char* writeHex(char* end, std::uint64_t n) {
-  char* p = end;
-  do {
-    *--p = "0123456789ABCDEF"[n & 15];
-    n >>= 4;
-  } while (n != 0);
-  return p;
+// The eight hexadecimal digit characters of a 32-bit value, most
+// significant first in memory: each nibble is spread into its own byte, then
+// turned into '0'..'9' or 'A'..'F' without a branch.
+inline std::uint64_t hexCharacters(std::uint32_t n) {
+  std::uint64_t x = n;
+  x = ((x & 0xFFFF0000u) << 16) | (x & 0xFFFFu);
+  x = ((x & 0x0000FF000000FF00u) << 8) | (x & 0x000000FF000000FFu);
+  x = ((x & 0x00F000F000F000F0u) << 4) | (x & 0x000F000F000F000Fu);
+  // Byte i now holds nibble i. Nibbles of 10 and more get 7 more, to reach 'A'.
+  const std::uint64_t letters = ((x + 0x0606060606060606u) >> 4) & 0x0101010101010101u;
+  x += 0x3030303030303030u + letters * 7;
+  return __builtin_bswap64(x);  // nibble 7 first in memory
 }
 
-// Copies a few bytes; short pieces are the common case and a call to memcpy
-// costs more than the copy.
+// Writes the hexadecimal digits of `n` (upper case) ending just before `end`;
+// returns the first digit. Zero gives one digit.
+char* writeHex(char* end, std::uint64_t n) {
+  char characters[16];
+  const std::uint64_t high = hexCharacters(static_cast<std::uint32_t>(n >> 32));
+  const std::uint64_t low = hexCharacters(static_cast<std::uint32_t>(n));
+  std::memcpy(characters, &high, 8);
+  std::memcpy(characters + 8, &low, 8);
+  const std::size_t count = hexDigitCount(n);
+  char* const first = end - count;
+  for (std::size_t i = 0; i < count; ++i)
+    first[i] = characters[16 - count + i];
+  return first;
+}
+
+// Copies n bytes; pieces of up to 16 bytes are the common case, and two
+// overlapping word copies cost less than a call to memcpy.
 inline void copyBytes(char* to, const char* from, std::size_t n) {
-  if (n <= 16) {
+  if (n >= 8) {
+    if (n > 16) {
+      std::memcpy(to, from, n);
+      return;
+    }
+    std::uint64_t head, tail;
+    std::memcpy(&head, from, 8);
+    std::memcpy(&tail, from + n - 8, 8);
+    std::memcpy(to, &head, 8);
+    std::memcpy(to + n - 8, &tail, 8);
+  } else if (n >= 4) {
+    std::uint32_t head, tail;
+    std::memcpy(&head, from, 4);
+    std::memcpy(&tail, from + n - 4, 4);
+    std::memcpy(to, &head, 4);
+    std::memcpy(to + n - 4, &tail, 4);
+  } else {
     for (std::size_t i = 0; i < n; ++i)
       to[i] = from[i];
-  } else {
-    std::memcpy(to, from, n);
   }
 }
 
@@ -254,7 +287,7 @@ class Engine {
     return true;
   }
 
-  [[noreturn]] void fail(unsigned number, const Directive& d) {
+  [[noreturn]] __attribute__((noinline, cold)) void fail(unsigned number, const Directive& d) {
     raiseDirectiveError(number, d.start, p_);
   }
 
@@ -395,7 +428,7 @@ class Engine {
 
   // The floating text of an extended value or currency amount; the precision
   // chooses digits or decimals but never cuts the text.
-  void floating(const Directive& d, char letter, const TArgValue& arg) {
+  __attribute__((noinline)) void floating(const Directive& d, char letter, const TArgValue& arg) {
     const bool given = d.precision >= 0 && d.precision <= 18;
     int precision = 18;
     int digits;
@@ -433,7 +466,7 @@ class Engine {
   }
 
   // A wide text converted to the ANSI code page, then cut to the precision.
-  void wide(const Directive& d, const WCHAR* s, std::size_t length) {
+  __attribute__((noinline)) void wide(const Directive& d, const WCHAR* s, std::size_t length) {
     const auto cut = static_cast<std::uint32_t>(d.precision);
     if (length == 0) return out_.padded("", 0, d.width, d.leftAlign);
     const int wideLength = length > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(length);
