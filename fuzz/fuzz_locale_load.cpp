@@ -6,6 +6,7 @@
 // default, as worked out here from the scripted answers.
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -25,9 +26,15 @@ using namespace bootspan::fuzzing;
 
 namespace {
 
-void check(bool ok) {
-  if (!ok) std::abort();
+// Stops the run with the failed condition and its line.
+[[noreturn]] void fail(int line, const char* condition) {
+  std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, line, condition);
+  std::abort();
 }
+#define CHECK(condition)                          \
+  do {                                            \
+    if (!(condition)) fail(__LINE__, #condition); \
+  } while (0)
 
 FakePlatform& fakePlatform() {
   static FakePlatform fake;
@@ -171,13 +178,13 @@ bool isWestern(std::uint32_t language) {
 
 void checkSysLocale(const FakePlatform& fake, const Expected& e) {
   const LCID id = fake.threadLocale;
-  check(sysLocale.defaultLcid == (id != 0 ? id : 0x0409u));
-  check(sysLocale.primaryLanguage == ((id & 0xFFFF) != 0 ? (id & 0x3FF) : 9u));
-  check(sysLocale.subLanguage == ((id & 0xFFFF) != 0 ? (id & 0xFFFF) >> 10 : 1u));
-  check(!leadBytes.contains(static_cast<unsigned char>(0)));
+  CHECK(sysLocale.defaultLcid == (id != 0 ? id : 0x0409u));
+  CHECK(sysLocale.primaryLanguage == ((id & 0xFFFF) != 0 ? (id & 0x3FF) : 9u));
+  CHECK(sysLocale.subLanguage == ((id & 0xFFFF) != 0 ? (id & 0xFFFF) >> 10 : 1u));
+  CHECK(!leadBytes.contains(static_cast<unsigned char>(0)));
 
   const bool nt = fake.version && fake.version->dwPlatformId == VER_PLATFORM_WIN32_NT;
-  check(platformInfo.platformId == (fake.version ? fake.version->dwPlatformId : 0u));
+  CHECK(platformInfo.platformId == (fake.version ? fake.version->dwPlatformId : 0u));
 
   // The lead bytes of the locale's code page, as the platform describes them.
   auto leadBytesOfCodePage = [&] {
@@ -221,10 +228,10 @@ void checkSysLocale(const FakePlatform& fake, const Expected& e) {
     farEast = metric(SM_DBCSENABLED);
     if (farEast) expectedLead = leadBytesOfCodePage();
   }
-  check(sysLocale.farEast == farEast);
-  check(sysLocale.middleEast == middleEast);
+  CHECK(sysLocale.farEast == farEast);
+  CHECK(sysLocale.middleEast == middleEast);
   for (unsigned b = 0; b < 256; ++b)
-    check(leadBytes.contains(static_cast<unsigned char>(b)) == expectedLead[b]);
+    CHECK(leadBytes.contains(static_cast<unsigned char>(b)) == expectedLead[b]);
 }
 
 void checkEras(const FakePlatform& fake, const Expected& e) {
@@ -254,36 +261,36 @@ void checkEras(const FakePlatform& fake, const Expected& e) {
       offsets[slot] = parseIntOr(v.substr(0, v.find('\0')), 0);
     }
   }
-  check(localeFormats.eraNames == names);
-  check(localeFormats.eraYearOffsets == offsets);
+  CHECK(localeFormats.eraNames == names);
+  CHECK(localeFormats.eraYearOffsets == offsets);
 }
 
 void checkFormats(const Expected& e) {
   const TLocaleFormats& f = localeFormats;
-  check(f.currencySymbol == e.text(LOCALE_SCURRENCY, ""));
-  check(f.currencyOrder == e.smallNumber(LOCALE_ICURRENCY));
-  check(f.negCurrencyOrder == e.smallNumber(LOCALE_INEGCURR));
-  check(f.thousandSeparator == e.character(LOCALE_STHOUSAND, ','));
-  check(f.decimalSeparator == e.character(LOCALE_SDECIMAL, '.'));
-  check(f.currencyDigits == e.smallNumber(LOCALE_ICURRDIGITS));
-  check(f.dateSeparator == e.character(LOCALE_SDATE, '/'));
-  check(f.timeSeparator == e.character(LOCALE_STIME, ':'));
-  check(f.amDesignator == e.text(LOCALE_S1159, "am"));
-  check(f.pmDesignator == e.text(LOCALE_S2359, "pm"));
-  check(f.listSeparator == e.character(LOCALE_SLIST, ','));
+  CHECK(f.currencySymbol == e.text(LOCALE_SCURRENCY, ""));
+  CHECK(f.currencyOrder == e.smallNumber(LOCALE_ICURRENCY));
+  CHECK(f.negCurrencyOrder == e.smallNumber(LOCALE_INEGCURR));
+  CHECK(f.thousandSeparator == e.character(LOCALE_STHOUSAND, ','));
+  CHECK(f.decimalSeparator == e.character(LOCALE_SDECIMAL, '.'));
+  CHECK(f.currencyDigits == e.smallNumber(LOCALE_ICURRDIGITS));
+  CHECK(f.dateSeparator == e.character(LOCALE_SDATE, '/'));
+  CHECK(f.timeSeparator == e.character(LOCALE_STIME, ':'));
+  CHECK(f.amDesignator == e.text(LOCALE_S1159, "am"));
+  CHECK(f.pmDesignator == e.text(LOCALE_S2359, "pm"));
+  CHECK(f.listSeparator == e.character(LOCALE_SLIST, ','));
 
   // The date patterns are the answers or defaults after the translation for
   // the calendar; without an era calendar or an East Asian language they are
   // kept as they are.
   const std::string shortDate = e.text(LOCALE_SSHORTDATE, "m/d/yy");
   const std::string longDate = e.text(LOCALE_SLONGDATE, "mmmm d, yyyy");
-  check(f.shortDatePattern == translateDatePattern(shortDate));
-  check(f.longDatePattern == translateDatePattern(longDate));
+  CHECK(f.shortDatePattern == translateDatePattern(shortDate));
+  CHECK(f.longDatePattern == translateDatePattern(longDate));
   const std::int32_t calendar = parseIntOr(e.text(LOCALE_ICALENDARTYPE, "1"), 1);
   const std::uint32_t language = sysLocale.primaryLanguage;
   if ((calendar < 3 || calendar > 5) && language != 4 && language != 17 && language != 18) {
-    check(f.shortDatePattern == shortDate);
-    check(f.longDatePattern == longDate);
+    CHECK(f.shortDatePattern == shortDate);
+    CHECK(f.longDatePattern == longDate);
   }
 
   std::string prefix, suffix;
@@ -295,18 +302,18 @@ void checkFormats(const Expected& e) {
       suffix = " AMPM";
     }
   }
-  check(f.shortTimePattern == prefix + hour + ":mm" + suffix);
-  check(f.longTimePattern == prefix + hour + ":mm:ss" + suffix);
+  CHECK(f.shortTimePattern == prefix + hour + ":mm" + suffix);
+  CHECK(f.longTimePattern == prefix + hour + ":mm:ss" + suffix);
 
-  check(f.shortMonthNames[0].empty() && f.longMonthNames[0].empty());
-  check(f.shortDayNames[0].empty() && f.longDayNames[0].empty());
+  CHECK(f.shortMonthNames[0].empty() && f.longMonthNames[0].empty());
+  CHECK(f.shortDayNames[0].empty() && f.longDayNames[0].empty());
   for (int m = 1; m <= 12; ++m) {
-    check(f.shortMonthNames[m] == e.name(68 + (m - 1), kShortMonthIds[m - 1]));
-    check(f.longMonthNames[m] == e.name(56 + (m - 1), kLongMonthIds[m - 1]));
+    CHECK(f.shortMonthNames[m] == e.name(68 + (m - 1), kShortMonthIds[m - 1]));
+    CHECK(f.longMonthNames[m] == e.name(56 + (m - 1), kLongMonthIds[m - 1]));
   }
   for (int d = 1; d <= 7; ++d) {
-    check(f.shortDayNames[d] == e.name(kShortDayTypes[d - 1], kShortDayIds[d - 1]));
-    check(f.longDayNames[d] == e.name(kLongDayTypes[d - 1], kLongDayIds[d - 1]));
+    CHECK(f.shortDayNames[d] == e.name(kShortDayTypes[d - 1], kShortDayIds[d - 1]));
+    CHECK(f.longDayNames[d] == e.name(kLongDayTypes[d - 1], kLongDayIds[d - 1]));
   }
 }
 
@@ -377,12 +384,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   const Expected expected(fake);
-  check(platformInfo.osServicePack == (fake.version ? std::string(128, 'S') : std::string()));
+  CHECK(platformInfo.osServicePack == (fake.version ? std::string(128, 'S') : std::string()));
   checkSysLocale(fake, expected);
   checkEras(fake, expected);
   checkFormats(expected);
 
   releaseLocaleFormats();
-  check(localeFormats.longTimePattern.empty() && localeFormats.longMonthNames[1].empty());
+  CHECK(localeFormats.longTimePattern.empty() && localeFormats.longMonthNames[1].empty());
   return 0;
 }

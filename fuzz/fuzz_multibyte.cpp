@@ -9,6 +9,7 @@
 // 32-byte bitmap), the lead-byte description, then the text (at most 200
 // bytes; it may hold zero bytes).
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -26,9 +27,15 @@ namespace {
 
 constexpr std::size_t kMaxText = 200;
 
-void check(bool ok) {
-  if (!ok) std::abort();
+// Stops the run with the failed condition and its line.
+[[noreturn]] void fail(int line, const char* condition) {
+  std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, line, condition);
+  std::abort();
 }
+#define CHECK(condition)                          \
+  do {                                            \
+    if (!(condition)) fail(__LINE__, #condition); \
+  } while (0)
 
 FakePlatform& fakePlatform() {
   static FakePlatform fake;
@@ -76,34 +83,34 @@ void checkCountedText(std::string_view text, bool farEast) {
 
   for (int b = -1; b <= length + 1; ++b) {
     const bool inside = b >= 1 && b <= length;
-    check(byteIndexToCharIndex(text, b) == (inside ? p.charOf[b - 1] : 0));
+    CHECK(byteIndexToCharIndex(text, b) == (inside ? p.charOf[b - 1] : 0));
     const int clamped = b > length ? length : b;
-    check(byteLenToCharLen(text, b) == (clamped <= 0 ? 0 : p.charOf[clamped - 1]));
-    check(byteKindInText(text, b) == (inside ? p.kinds[b - 1] : singleByte));
+    CHECK(byteLenToCharLen(text, b) == (clamped <= 0 ? 0 : p.charOf[clamped - 1]));
+    CHECK(byteKindInText(text, b) == (inside ? p.kinds[b - 1] : singleByte));
     if (inside) {
       // Steps from any byte advance one or two bytes and stay within the
       // text and its terminator.
       const int next = nextCharIndex(text, b);
-      check(next == b + charLengthAt(text, b));
-      check(next >= b + 1 && next <= b + 2 && next <= length + 1);
+      CHECK(next == b + charLengthAt(text, b));
+      CHECK(next >= b + 1 && next <= b + 2 && next <= length + 1);
       // Round trip: the character holding b starts where its number says.
-      check(charIndexToByteIndex(text, p.charOf[b - 1]) == p.starts[p.charOf[b - 1] - 1] + 1);
+      CHECK(charIndexToByteIndex(text, p.charOf[b - 1]) == p.starts[p.charOf[b - 1] - 1] + 1);
     }
   }
   for (int k = 0; k < chars; ++k) {
     const int start = p.starts[k] + 1;  // 1-based
-    check(nextCharIndex(text, start) == p.starts[k + 1] + 1);
-    check(byteIndexToCharIndex(text, charIndexToByteIndex(text, k + 1)) == k + 1);
+    CHECK(nextCharIndex(text, start) == p.starts[k + 1] + 1);
+    CHECK(byteIndexToCharIndex(text, charIndexToByteIndex(text, k + 1)) == k + 1);
   }
   for (int c = -1; c <= length + 1; ++c) {
     const int expectedStart = c >= 1 && c <= chars ? p.starts[c - 1] + 1 : 0;
-    check(charIndexToByteIndex(text, c) == expectedStart);
+    CHECK(charIndexToByteIndex(text, c) == expectedStart);
     int expectedBytes = 0;
     if (c >= 1) {
       const int limit = c > length ? length : c;
       expectedBytes = limit <= chars ? p.starts[limit] : length;
     }
-    check(charLenToByteLen(text, c) == expectedBytes);
+    CHECK(charLenToByteLen(text, c) == expectedBytes);
   }
 }
 
@@ -120,21 +127,21 @@ void checkZeroTerminated(const std::string& text, bool farEast) {
   const char* at = z;
   std::size_t k = 0;
   while (*at != '\0') {
-    check(static_cast<std::size_t>(at - z) == static_cast<std::size_t>(platformView.starts[k]));
+    CHECK(static_cast<std::size_t>(at - z) == static_cast<std::size_t>(platformView.starts[k]));
     const char* next = zNextChar(at);
-    check(next - at == 1 || next - at == 2);
-    check(static_cast<std::size_t>(next - z) <= end);
-    if (farEast) check(zCharLength(at) == next - at);
+    CHECK(next - at == 1 || next - at == 2);
+    CHECK(static_cast<std::size_t>(next - z) <= end);
+    if (farEast) CHECK(zCharLength(at) == next - at);
     at = next;
     ++k;
   }
-  check(zNextChar(at) == at);
-  if (!farEast) check(zCharLength(z) == 1);
+  CHECK(zNextChar(at) == at);
+  if (!farEast) CHECK(zCharLength(z) == 1);
 
   for (std::size_t i = 0; i <= end; ++i) {
     const TByteKind expected = i < end ? platformView.kinds[i] : singleByte;
-    check(byteKindAt(z, i) == expected);
-    check(byteKindInZText(z, i) == (farEast ? expected : singleByte));
+    CHECK(byteKindAt(z, i) == expected);
+    CHECK(byteKindInZText(z, i) == (farEast ? expected : singleByte));
   }
 
   // scanChar and scanLastChar for every value in the text, and for 0.
@@ -153,10 +160,10 @@ void checkZeroTerminated(const std::string& text, bool farEast) {
       }
     }
     const char* found = scanChar(z, static_cast<char>(value));
-    check(found == first);
+    CHECK(found == first);
     if (found != nullptr)
-      check(byteKindInZText(z, static_cast<std::size_t>(found - z)) != trailByte);
-    check(scanLastChar(z, static_cast<char>(value)) == last);
+      CHECK(byteKindInZText(z, static_cast<std::size_t>(found - z)) != trailByte);
+    CHECK(scanLastChar(z, static_cast<char>(value)) == last);
   }
 }
 
