@@ -95,17 +95,24 @@ inline std::uint64_t hexCharacters(std::uint32_t n) {
 
 // Writes the hexadecimal digits of `n` (upper case) ending just before `end`;
 // returns the first digit. Zero gives one digit.
-char* writeHex(char* end, std::uint64_t n) {
-  char characters[16];
-  const std::uint64_t high = hexCharacters(static_cast<std::uint32_t>(n >> 32));
-  const std::uint64_t low = hexCharacters(static_cast<std::uint32_t>(n));
-  std::memcpy(characters, &high, 8);
-  std::memcpy(characters + 8, &low, 8);
-  const std::size_t count = hexDigitCount(n);
-  char* const first = end - count;
-  for (std::size_t i = 0; i < count; ++i)
-    first[i] = characters[16 - count + i];
-  return first;
+inline char* writeHex(char* end, std::uint64_t n) {
+  const std::size_t count = hexDigitCount(n);  // [1, 16]
+  const std::size_t lowCount = count < 8 ? count : 8;
+  // The low word's characters, last one in byte 7: shifted so that the
+  // characters to keep end up in the low bytes, least significant last.
+  std::uint64_t low = hexCharacters(static_cast<std::uint32_t>(n)) >> (8 * (8 - lowCount));
+  char* p = end - lowCount;
+  for (std::size_t i = 0; i < lowCount; ++i, low >>= 8)
+    p[i] = static_cast<char>(low);
+  if (count > 8) {
+    const std::size_t highCount = count - 8;
+    std::uint64_t high =
+        hexCharacters(static_cast<std::uint32_t>(n >> 32)) >> (8 * (8 - highCount));
+    p -= highCount;
+    for (std::size_t i = 0; i < highCount; ++i, high >>= 8)
+      p[i] = static_cast<char>(high);
+  }
+  return p;
 }
 
 // Copies n bytes; pieces of up to 16 bytes are the common case, and two
@@ -145,7 +152,13 @@ inline std::size_t copyLiteral(char* to, const char* from, std::size_t n) {
     std::uint64_t word;
     std::memcpy(&word, from + i, 8);
     const std::uint64_t x = word ^ kPercents;  // a zero byte where '%' was
-    if (((x - kOnes) & ~x & kHighs) != 0) break;
+    const std::uint64_t found = (x - kOnes) & ~x & kHighs;
+    if (found != 0) {
+      // The lowest flag marks the first '%' (flags above it may be false).
+      const std::size_t before = static_cast<std::size_t>(__builtin_ctzll(found)) / 8;
+      copyBytes(to + i, from + i, before);
+      return i + before;
+    }
     std::memcpy(to + i, &word, 8);
   }
   for (; i < n && from[i] != '%'; ++i)
