@@ -27,10 +27,34 @@ struct Separators {
   char thousand;  // 0: no grouping
 };
 
+// Copies n (at most 24) bytes with overlapping word moves.
+void copySmall(char* to, const char* from, std::size_t n) {
+  if (n >= 8) {
+    std::uint64_t a, b, c;
+    std::memcpy(&a, from, 8);
+    std::memcpy(&c, from + n - 8, 8);
+    if (n > 16) {
+      std::memcpy(&b, from + 8, 8);
+      std::memcpy(to + 8, &b, 8);
+    }
+    std::memcpy(to, &a, 8);
+    std::memcpy(to + n - 8, &c, 8);
+  } else if (n >= 4) {
+    std::uint32_t a, c;
+    std::memcpy(&a, from, 4);
+    std::memcpy(&c, from + n - 4, 4);
+    std::memcpy(to, &a, 4);
+    std::memcpy(to + n - 4, &c, 4);
+  } else {
+    for (std::size_t i = 0; i < n; ++i)
+      to[i] = from[i];
+  }
+}
+
 class Writer {
  public:
   Writer(char* dest, const char* digits)
-      : start_(dest), p_(dest), digit_(digits), left_(std::strlen(digits)) {}
+      : start_(dest), p_(dest), digit_(digits), left_(digitCount(digits)) {}
 
   void put(char c) { *p_++ = c; }
   void put(std::string_view s) {
@@ -71,8 +95,16 @@ class Writer {
   std::size_t written() const { return static_cast<std::size_t>(p_ - start_); }
 
  private:
+  static std::size_t digitCount(const char* digits) {
+    std::size_t n = 0;
+    while (digits[n] != '\0')
+      ++n;  // at most 19
+    return n;
+  }
+  // Copies `count` (at most 19) digits with overlapping word moves: calls
+  // to the library's copy cost more than these few bytes.
   void copy(std::size_t count) {
-    std::memcpy(p_, digit_, count);  // at most 19 bytes
+    copySmall(p_, digit_, count);
     p_ += count;
     digit_ += count;
     left_ -= count;
