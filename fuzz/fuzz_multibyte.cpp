@@ -6,7 +6,7 @@
 //
 // Input: a flag byte (bit 0: a double-byte code page is in force; bit 1: the
 // lead bytes come as up to six (low, high) ranges in 12 bytes instead of a
-// 32-byte bitmap), the lead-byte description, then the text (at most 200
+// 32-byte bitmap), the lead-byte description, then the text (at most 96
 // bytes; it may hold zero bytes).
 #include <cstdint>
 #include <cstdio>
@@ -25,7 +25,7 @@ using namespace bootspan::fuzzing;
 
 namespace {
 
-constexpr std::size_t kMaxText = 200;
+constexpr std::size_t kMaxText = 96;
 
 // Stops the run with the failed condition and its line.
 [[noreturn]] void fail(int line, const char* condition) {
