@@ -11,7 +11,8 @@
 // - composeReport on any error, address, module path (lead bytes, "\" as a
 //   trail byte, 0 to 300 bytes) and capacity writes exactly the first
 //   min(capacity, length) bytes of the report worked out here, and nothing
-//   past them; the shown report is cut at 1023 bytes.
+//   past them; the shown report is cut at 1023 bytes;
+// - a faulty directive is quoted in its error message cut to 31 bytes.
 //
 // Input: a scenario byte, then the fields each scenario reads.
 #include <cstdint>
@@ -33,6 +34,7 @@
 #include "errors/error_tables.hpp"
 #include "errors/system_errors.hpp"
 #include "errors/unhandled_report.hpp"
+#include "format/format.hpp"
 #include "fuzz/fuzz_format_args.hpp"
 #include "locale/sys_locale.hpp"
 #include "platform/fake/fake_platform.hpp"
@@ -342,7 +344,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // the fuzzer's own arithmetic keeps the one it started with.
   const std::uint16_t controlWord = fpuControlWord();
 
-  switch (scenario % 6) {
+  switch (scenario % 7) {
     case 0: {  // table A
       const std::uint8_t reason = in.byte();
       const auto io = static_cast<std::int32_t>(in.word());
@@ -452,6 +454,59 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // The handler makes the same error through the system hook.
         reportAndCheck(fake, record, expected);
         removeErrorHooks();
+      }
+      break;
+    }
+    case 6: {  // a faulty directive is quoted cut to 31 bytes
+      // "%" [index ":"] ["-"] [width] ["." precision] letter, in digits, and
+      // a letter that takes no integer or no type letter at all, 0x81 among
+      // them: with code page 932 in force a lead byte ending the quoted text
+      // is dropped with its character.
+      leadBytes.clear();
+      for (unsigned b = 0x81; b <= 0xFC; ++b) {
+        if (b <= 0x9F || b >= 0xE0) leadBytes.add(static_cast<unsigned char>(b));
+      }
+      fake.charNextLeadBytes.reset();
+      for (unsigned b = 0; b < 256; ++b)
+        fake.charNextLeadBytes[b] = leadBytes.contains(static_cast<unsigned char>(b));
+      std::string directive = "%";
+      auto digits = [&](int count) {
+        for (int k = 0; k < count; ++k)
+          directive += static_cast<char>('0' + in.byte() % 10);
+      };
+      const std::uint8_t shape = in.byte();
+      bool indexBeyond = false;  // an index other than 0 names no argument
+      if (shape & 1) {
+        const std::size_t from = directive.size();
+        digits(1 + in.byte() % 3);
+        indexBeyond = directive.find_first_not_of('0', from) != std::string::npos;
+        directive += ':';
+      }
+      if (shape & 2) directive += '-';
+      digits(in.byte() % 20);
+      if (shape & 4) {
+        directive += '.';
+        digits(in.byte() % 20);
+      }
+      directive += "psqZ!\x81"[in.byte() % 6];
+      const std::string prefix(in.byte() % 8, '=');
+      const bool withArgument = (shape & 8) != 0;
+      const TArgValue args[] = {integerArg(7)};
+      std::optional<std::string> message;
+      try {
+        formatMessage(prefix + directive + "tail", withArgument ? TArgList(args, 1) : TArgList());
+      } catch (const TRaisedError& raised) {
+        CHECK(raised.error->className() == "EConvertError");
+        message = static_cast<const Exception*>(raised.error)->message;
+        releaseError(raised.error);
+      }
+      std::string quoted = directive.substr(0, 31);
+      if (sysLocale.farEast && leadBytes.contains(quoted.back())) quoted.pop_back();
+      if (!withArgument || indexBeyond) {
+        CHECK(message == "No argument for format '" + quoted + "'");
+      } else {
+        const std::string invalid = "Format '" + quoted + "' invalid or incompatible with argument";
+        CHECK(message == invalid || (directive.back() == 's' && !message));
       }
       break;
     }
