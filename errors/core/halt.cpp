@@ -27,6 +27,11 @@ constexpr std::size_t kCodeLastDigit = 16;
 
 TExitProc* exitProcs = nullptr;
 
+// Set by runError and runErrorAt: their line is shown even when the address
+// is null (a fault through a null pointer), so that no failure ends without
+// a report.
+bool runErrorPending = false;
+
 }  // namespace
 
 void composeRunErrorLine() {
@@ -76,10 +81,11 @@ void haltSequence() {
     entry->next = nullptr;
     entry->proc();
   }
-  if (errorAddress != nullptr) {
+  if (errorAddress != nullptr || runErrorPending) {
     composeRunErrorLine();
     showRunErrorLine();
     errorAddress = nullptr;
+    runErrorPending = false;
   }
   finalizeModules();
   removeTopLevelHandler();
@@ -98,11 +104,13 @@ void halt(std::int32_t code) {
 
 __attribute__((noinline)) void runError(std::int32_t code) {
   errorAddress = __builtin_return_address(0);
+  runErrorPending = true;
   halt(code);
 }
 
 void runErrorAt(std::int32_t code, const void* address) {
   errorAddress = address;
+  runErrorPending = true;
   halt(code);
 }
 

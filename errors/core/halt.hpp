@@ -1,7 +1,7 @@
 // The ordered end of the process and the runtime's one-line run error.
 //
-// Every run ends in haltSequence: exit procedures, the run-error line when an
-// error address is pending, the modules finalised in reverse order, the
+// Every run ends in haltSequence: exit procedures, the run-error line when a
+// run error is pending, the modules finalised in reverse order, the
 // last-resort handler removed, and ExitProcess with exitCode.
 #pragma once
 
@@ -63,7 +63,8 @@ void addExitProc(TExitProc& entry);
 // then runs haltSequence: the run-error line is shown first.
 [[noreturn]] void runError(std::int32_t code);
 
-// Sets errorAddress to `address`, then halt(code).
+// Sets errorAddress to `address`, then halt(code). The run-error line is
+// shown even for a null address ("... at 00000000").
 [[noreturn]] void runErrorAt(std::int32_t code, const void* address);
 
 }  // namespace bootspan

@@ -9,9 +9,13 @@ namespace {
 
 constexpr std::int32_t kAbstractCallExitCode = 210;
 
+// The exit code of a failure whose table entry would be 0; the same code an
+// unknown platform exception gets.
+constexpr std::int32_t kFailureWithoutCode = 255;
+
 // Exit codes of the reasons 1 to 24; reason 0 and 25..127 are computed.
 constexpr std::uint8_t kReasonExitCodes[25] = {
-    0,    //  0: the input/output result
+    0,    //  0: the input/output result (computed)
     203,  //  1: out of memory
     204,  //  2: invalid pointer
     200,  //  3: division by zero
@@ -29,7 +33,7 @@ constexpr std::uint8_t kReasonExitCodes[25] = {
     220,  // 15-20: variant failures
     221, 222, 223, 224, 225,
     227,  // 21: assertion failed
-    0,    // 22: external exception
+    0,    // 22: external exception (never 0, see below)
     228,  // 23: interface not supported
     229,  // 24: safecall exception
 };
@@ -38,9 +42,15 @@ constexpr std::uint8_t kReasonExitCodes[25] = {
 
 std::int32_t exitCodeForReason(std::uint8_t reason) {
   reason &= 0x7F;
-  if (reason == kReasonInOutError) return inOutResult & 0xFF;
-  if (reason < sizeof kReasonExitCodes) return kReasonExitCodes[reason];
-  return reason;
+  std::int32_t code = reason;
+  if (reason == kReasonInOutError) {
+    code = inOutResult & 0xFF;
+  } else if (reason < sizeof kReasonExitCodes) {
+    code = kReasonExitCodes[reason];
+  }
+  // A failure never ends the process as a success: the external exception
+  // and an input/output result whose low byte is 0 would map to 0.
+  return code != 0 ? code : kFailureWithoutCode;
 }
 
 std::int32_t exitCodeForException(DWORD exceptionCode) {

@@ -80,10 +80,14 @@ TEST_F(Halt, RunErrorShowsItsCallersReturnAddress) {
   EXPECT_EQ(fake.exitCode, 216u);
 }
 
-TEST_F(Halt, WithoutAnAddressNoLineIsShown) {
-  EXPECT_EQ(exitCodeOf([] { runErrorAt(217, nullptr); }), 217);
+TEST_F(Halt, ARunErrorWithoutAnAddressStillShowsItsLine) {
+  // A fault through a null pointer has address 0; it must not end silently.
+  EXPECT_EQ(exitCodeOf([] { runErrorAt(216, nullptr); }), 216);
+  ASSERT_EQ(fake.boxes.size(), 1u);
+  EXPECT_EQ(fake.boxes[0].text, "Runtime error 216 at " + lineAddress(0));
+  EXPECT_EQ(exitCodeOf([] { halt(1); }), 1);
   EXPECT_EQ(exitCodeOf([] { halt(0); }), 0);
-  EXPECT_TRUE(fake.boxes.empty());
+  EXPECT_EQ(fake.boxes.size(), 1u);
 }
 
 TEST_F(Halt, ExitProceduresRunFirstLastAddedFirstAndOnce) {
@@ -105,17 +109,21 @@ TEST_F(Halt, HaltRemovesTheLastResortHandler) {
 }
 
 TEST(ExitCodes, RunTimeErrorReasonsWithoutAHook) {
-  const int expected[25] = {0,   203, 204, 200, 201, 215, 207, 200, 205, 206, 219, 216, 202,
-                            217, 218, 220, 221, 222, 223, 224, 225, 227, 0,   228, 229};
+  // Reason 22 and an input/output result of 0 would end a failure with code
+  // 0; they end with 255 instead.
+  const int expected[25] = {255, 203, 204, 200, 201, 215, 207, 200, 205, 206, 219, 216, 202,
+                            217, 218, 220, 221, 222, 223, 224, 225, 227, 255, 228, 229};
   for (int reason = 0; reason <= 255; ++reason) {
     SCOPED_TRACE(reason);
     const int r = reason % 128;
-    const int code = r == 0 ? 0 : r <= 24 ? expected[r] : r;
+    const int code = r <= 24 ? expected[r] : r;
     EXPECT_EQ(exitCodeForReason(static_cast<std::uint8_t>(reason)), code);
   }
   inOutResult = 0x1234;
   EXPECT_EQ(exitCodeForReason(0), 0x34);
   EXPECT_EQ(exitCodeForReason(128), 0x34);
+  inOutResult = 0x300;
+  EXPECT_EQ(exitCodeForReason(0), 255);
   inOutResult = 0;
 }
 
