@@ -35,6 +35,7 @@
 #include "errors/system_errors.hpp"
 #include "errors/unhandled_report.hpp"
 #include "format/format.hpp"
+#include "fuzz/fuzz_checks.hpp"
 #include "fuzz/fuzz_format_args.hpp"
 #include "locale/sys_locale.hpp"
 #include "platform/fake/fake_platform.hpp"
@@ -45,21 +46,12 @@ using namespace bootspan::fuzzing;
 
 namespace {
 
-// Stops the run with the failed condition and its line.
-[[noreturn]] void fail(int line, const char* condition) {
-  std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, line, condition);
-  std::abort();
-}
-#define CHECK(condition)                          \
-  do {                                            \
-    if (!(condition)) fail(__LINE__, #condition); \
-  } while (0)
-
 constexpr std::uintptr_t kProgramBase = 0x00400000;
 constexpr std::uintptr_t kOtherBase = 0x10000000;
 constexpr std::size_t kReportLimit = 1023;
 
-FakePlatform& fakePlatform() {
+// The scripted platform, with the error tables filled once.
+FakePlatform& platformWithTables() {
   static FakePlatform* fake = [] {
     auto* f = new FakePlatform;
     fillErrorTables();
@@ -263,7 +255,7 @@ std::uint32_t exitOf(F&& f) {
   } catch (const FakeExit& exit) {
     return exit.code;
   }
-  fail(__LINE__, "the process went on");
+  ::bootspan::fuzzing::failCheck(__FILE__, __LINE__, "the process went on");
 }
 
 std::uintptr_t readAddress(Reader& in) {
@@ -306,7 +298,7 @@ void reportAndCheck(FakePlatform& fake, const EXCEPTION_RECORD& record,
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  FakePlatform& fake = fakePlatform();
+  FakePlatform& fake = platformWithTables();
   Reader in(data, size);
   const std::uint8_t scenario = in.byte();
   const std::uint8_t flags = in.byte();

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz/fuzz_checks.hpp"
 #include "fuzz/fuzz_format_args.hpp"
 #include "locale/date_pattern_translation.hpp"
 #include "locale/locale_formats.hpp"
@@ -25,21 +26,6 @@ using namespace bootspan;
 using namespace bootspan::fuzzing;
 
 namespace {
-
-// Stops the run with the failed condition and its line.
-[[noreturn]] void fail(int line, const char* condition) {
-  std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, line, condition);
-  std::abort();
-}
-#define CHECK(condition)                          \
-  do {                                            \
-    if (!(condition)) fail(__LINE__, #condition); \
-  } while (0)
-
-FakePlatform& fakePlatform() {
-  static FakePlatform fake;
-  return fake;
-}
 
 // The scripted platform back to its state before any answer was given.
 void resetPlatform(FakePlatform& fake) {

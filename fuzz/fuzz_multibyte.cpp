@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz/fuzz_checks.hpp"
 #include "fuzz/fuzz_format_args.hpp"
 #include "locale/multibyte.hpp"
 #include "locale/sys_locale.hpp"
@@ -26,21 +27,6 @@ using namespace bootspan::fuzzing;
 namespace {
 
 constexpr std::size_t kMaxText = 96;
-
-// Stops the run with the failed condition and its line.
-[[noreturn]] void fail(int line, const char* condition) {
-  std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, line, condition);
-  std::abort();
-}
-#define CHECK(condition)                          \
-  do {                                            \
-    if (!(condition)) fail(__LINE__, #condition); \
-  } while (0)
-
-FakePlatform& fakePlatform() {
-  static FakePlatform fake;
-  return fake;
-}
 
 // The character starts of a text, parsed from the left: a lead byte followed
 // by a byte that is inside the text and not zero makes a two-byte character,

@@ -29,6 +29,7 @@
 
 #include "calendar/day_stamp.hpp"
 #include "datetext/render.hpp"
+#include "fuzz/fuzz_checks.hpp"
 #include "fuzz/fuzz_format_args.hpp"
 #include "locale/locale_formats.hpp"
 #include "locale/sys_locale.hpp"
@@ -41,21 +42,6 @@ namespace {
 
 constexpr std::size_t kMaxPattern = 600;
 constexpr std::size_t kCapacity = 256;
-
-// Stops the run with the failed condition and its line.
-[[noreturn]] void fail(int line, const char* condition) {
-  std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, line, condition);
-  std::abort();
-}
-#define CHECK(condition)                          \
-  do {                                            \
-    if (!(condition)) fail(__LINE__, #condition); \
-  } while (0)
-
-FakePlatform& fakePlatform() {
-  static FakePlatform fake;
-  return fake;
-}
 
 std::string readText(Reader& in, unsigned maxLength) {
   std::string text(in.byte() % (maxLength + 1), '\0');
