@@ -5,6 +5,8 @@
 
 namespace __gnu_cxx {
 
-void __verbose_terminate_handler() { std::abort(); }
+void __verbose_terminate_handler() {
+  std::abort();
+}
 
 }  // namespace __gnu_cxx
