@@ -1,5 +1,11 @@
 // The scan shared by the three formatter entries: one pass over the template,
 // writing straight into the destination up to its capacity.
+//
+// The scan keeps its whole state (destination, room, template position,
+// argument cursor) in local variables, and the common conversions (32-bit
+// integers, pointers, text values, zero-terminated texts) are inline, so the
+// state stays in registers. The rarer conversions live in out-of-line
+// functions that take the destination by value and hand it back.
 #include <cstring>
 #include <string_view>
 
@@ -9,6 +15,7 @@
 #include "format/format.hpp"
 #include "format/format_limits.hpp"
 #include "format/formatted_errors.hpp"
+#include "format/integer_digits.hpp"
 #include "locale/locale_formats.hpp"
 #include "locale/multibyte.hpp"
 #include "platform/platform.hpp"
@@ -26,7 +33,9 @@ constexpr std::size_t kQuotedDirectiveMax = 31;
 
 // Raises EConvertError `number` quoting the directive text [first, last):
 // at most 31 bytes, and never ending in the lead byte of a cut character.
-[[noreturn]] void raiseDirectiveError(unsigned number, const char* first, const char* last) {
+[[noreturn]] __attribute__((noinline, cold)) void raiseDirectiveError(unsigned number,
+                                                                      const char* first,
+                                                                      const char* last) {
   char quoted[kQuotedDirectiveMax + 1];
   std::size_t n = static_cast<std::size_t>(last - first);
   if (n > kQuotedDirectiveMax) n = kQuotedDirectiveMax;
@@ -37,92 +46,10 @@ constexpr std::size_t kQuotedDirectiveMax = 31;
   raiseConvertError(number, TArgList(&arg, 1));
 }
 
-constexpr char kDigitPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
-// Writes the decimal digits of `n` ending just before `end`; returns the
-// first digit. Zero gives one digit.
-template <class Unsigned>
-char* writeDecimal(char* end, Unsigned n) {
-  char* p = end;
-  while (n >= 100) {
-    const unsigned pair = static_cast<unsigned>(n % 100);
-    n /= 100;
-    p -= 2;
-    p[0] = kDigitPairs[2 * pair];
-    p[1] = kDigitPairs[2 * pair + 1];
-  }
-  if (n >= 10) {
-    p -= 2;
-    p[0] = kDigitPairs[2 * n];
-    p[1] = kDigitPairs[2 * n + 1];
-  } else {
-    *--p = static_cast<char>('0' + n);
-  }
-  return p;
-}
-
-// The number of decimal digits of n, at least 1.
-inline std::size_t decimalDigitCount(std::uint64_t n) {
-  std::size_t count = 1;
-  for (std::uint64_t limit = 10; n >= limit; limit *= 10) {
-    ++count;
-    if (count == 20) break;  // 10^19 <= n: the next limit would overflow
-  }
-  return count;
-}
-
-// The number of hexadecimal digits of n, at least 1.
-inline std::size_t hexDigitCount(std::uint64_t n) {
-  return static_cast<std::size_t>(64 - __builtin_clzll(n | 1) + 3) / 4;
-}
-
-// The eight hexadecimal digit characters of a 32-bit value, most
-// significant first in memory: each nibble is spread into its own byte, then
-// turned into '0'..'9' or 'A'..'F' without a branch.
-inline std::uint64_t hexCharacters(std::uint32_t n) {
-  std::uint64_t x = n;
-  x = ((x & 0xFFFF0000u) << 16) | (x & 0xFFFFu);
-  x = ((x & 0x0000FF000000FF00u) << 8) | (x & 0x000000FF000000FFu);
-  x = ((x & 0x00F000F000F000F0u) << 4) | (x & 0x000F000F000F000Fu);
-  // Byte i now holds nibble i. Nibbles of 10 and more get 7 more, to reach 'A'.
-  const std::uint64_t letters = ((x + 0x0606060606060606u) >> 4) & 0x0101010101010101u;
-  x += 0x3030303030303030u + letters * 7;
-  return __builtin_bswap64(x);  // nibble 7 first in memory
-}
-
-// Writes the hexadecimal digits of `n` (upper case) ending just before `end`;
-// returns the first digit. Zero gives one digit.
-inline char* writeHex(char* end, std::uint64_t n) {
-  const std::size_t count = hexDigitCount(n);  // [1, 16]
-  const std::size_t lowCount = count < 8 ? count : 8;
-  // The low word's characters, last one in byte 7: shifted so that the
-  // characters to keep end up in the low bytes, least significant last.
-  std::uint64_t low = hexCharacters(static_cast<std::uint32_t>(n)) >> (8 * (8 - lowCount));
-  char* p = end - lowCount;
-  for (std::size_t i = 0; i < lowCount; ++i, low >>= 8)
-    p[i] = static_cast<char>(low);
-  if (count > 8) {
-    const std::size_t highCount = count - 8;
-    std::uint64_t high =
-        hexCharacters(static_cast<std::uint32_t>(n >> 32)) >> (8 * (8 - highCount));
-    p -= highCount;
-    for (std::size_t i = 0; i < highCount; ++i, high >>= 8)
-      p[i] = static_cast<char>(high);
-  }
-  return p;
-}
-
-// Copies n bytes; pieces of up to 16 bytes are the common case, and two
-// overlapping word copies cost less than a call to memcpy.
-inline void copyBytes(char* to, const char* from, std::size_t n) {
+// Copies n bytes, n at most 16, with two overlapping word copies or a few
+// single bytes rather than a call.
+inline void copyShort(char* to, const char* from, std::size_t n) {
   if (n >= 8) {
-    if (n > 16) {
-      std::memcpy(to, from, n);
-      return;
-    }
     std::uint64_t head, tail;
     std::memcpy(&head, from, 8);
     std::memcpy(&tail, from + n - 8, 8);
@@ -134,15 +61,33 @@ inline void copyBytes(char* to, const char* from, std::size_t n) {
     std::memcpy(&tail, from + n - 4, 4);
     std::memcpy(to, &head, 4);
     std::memcpy(to + n - 4, &tail, 4);
-  } else {
-    for (std::size_t i = 0; i < n; ++i)
-      to[i] = from[i];
+  } else if (n != 0) {
+    // One, two or three bytes: the first, the middle and the last (some the same).
+    const char first = from[0];
+    const char middle = from[n / 2];
+    const char last = from[n - 1];
+    to[0] = first;
+    to[n / 2] = middle;
+    to[n - 1] = last;
   }
 }
 
+// Copies n bytes; pieces of up to 16 bytes are the common case.
+inline void copyBytes(char* to, const char* from, std::size_t n) {
+  if (n > 16) {
+    std::memcpy(to, from, n);
+  } else {
+    copyShort(to, from, n);
+  }
+}
+
+// The zeros in front of an integer's digits, at most kMaxZeroFill of them.
+constexpr char kZeros[kMaxZeroFill + 1] = "0000000000000000";
+
 // Copies the bytes at `from` to `to` up to the first '%' or `n` bytes,
 // whichever comes first, and returns the count copied. Eight bytes at a time
-// while they hold no '%' (a word-wide byte search), then byte by byte.
+// while they hold no '%' (a word-wide byte search), then four, then byte by
+// byte.
 inline std::size_t copyLiteral(char* to, const char* from, std::size_t n) {
   constexpr std::uint64_t kOnes = 0x0101010101010101u;
   constexpr std::uint64_t kHighs = 0x8080808080808080u;
@@ -161,128 +106,317 @@ inline std::size_t copyLiteral(char* to, const char* from, std::size_t n) {
     }
     std::memcpy(to + i, &word, 8);
   }
+  if (n - i >= 4) {
+    std::uint32_t word;
+    std::memcpy(&word, from + i, 4);
+    const std::uint32_t x = word ^ static_cast<std::uint32_t>(kPercents);
+    const std::uint32_t found =
+        (x - static_cast<std::uint32_t>(kOnes)) & ~x & static_cast<std::uint32_t>(kHighs);
+    if (found != 0) {
+      const std::size_t before = static_cast<std::size_t>(__builtin_ctz(found)) / 8;
+      copyBytes(to + i, from + i, before);
+      return i + before;
+    }
+    std::memcpy(to + i, &word, 4);
+    i += 4;
+  }
   for (; i < n && from[i] != '%'; ++i)
     to[i] = from[i];
   return i;
 }
 
-// The destination with its remaining capacity.
-struct Output {
+// The destination with its remaining room. Passed and returned by value, so
+// that it stays in registers.
+struct Sink {
   char* next;
   std::size_t room;
-
-  void put(const char* bytes, std::size_t n) {
-    if (n > room) n = room;
-    copyBytes(next, bytes, n);
-    next += n;
-    room -= n;
-  }
-  void putByte(char c) {
-    if (room == 0) return;
-    *next++ = c;
-    --room;
-  }
-  void blanks(std::size_t n) {
-    if (n > room) n = room;
-    if (n <= 16) {
-      for (std::size_t i = 0; i < n; ++i)
-        next[i] = ' ';
-    } else {
-      std::memset(next, ' ', n);
-    }
-    next += n;
-    room -= n;
-  }
-  // Writes `text` padded with blanks to `width`, on the left unless leftAlign.
-  void padded(const char* text, std::size_t length, std::uint32_t width, bool leftAlign) {
-    const std::size_t fill = width > length ? width - length : 0;
-    if (!leftAlign) blanks(fill);
-    put(text, length);
-    if (leftAlign) blanks(fill);
-  }
 };
+
+inline void put(Sink& s, const char* bytes, std::size_t n) {
+  if (n > s.room) n = s.room;
+  copyBytes(s.next, bytes, n);
+  s.next += n;
+  s.room -= n;
+}
+
+// n blanks, n at most the room.
+inline void fillBlanks(char* to, std::size_t n) {
+  if (n <= 16) {
+    for (std::size_t i = 0; i < n; ++i)
+      to[i] = ' ';
+  } else {
+    std::memset(to, ' ', n);
+  }
+}
+
+inline void blanks(Sink& s, std::size_t n) {
+  if (n > s.room) n = s.room;
+  fillBlanks(s.next, n);
+  s.next += n;
+  s.room -= n;
+}
+
+// Writes `text` padded with blanks to `width`, on the left unless leftAlign;
+// each piece only up to the room left.
+inline void padded(Sink& s, const char* text, std::size_t length, std::uint32_t width,
+                   bool leftAlign) {
+  const std::size_t fill = width > length ? width - length : 0;
+  if (!leftAlign) blanks(s, fill);
+  put(s, text, length);
+  if (leftAlign) blanks(s, fill);
+}
 
 // The parsed fields of one directive.
 struct Directive {
   const char* start;  // the '%'
-  bool leftAlign = false;
-  std::uint32_t width = 0;
-  std::int32_t precision = -1;
-  char letter = 0;
+  const char* end;    // after the type letter
+  std::uint32_t width;
+  std::int32_t precision;
+  bool leftAlign;
 };
 
-class Engine {
- public:
-  Engine(char* dest, std::size_t capacity, const char* templateBytes, std::size_t templateLength,
-         TArgList args)
-      : out_{dest, capacity},
-        begin_(dest),
-        p_(templateBytes),
-        end_(templateBytes + templateLength),
-        args_(args) {}
+[[noreturn]] inline void fail(unsigned number, const Directive& d) {
+  raiseDirectiveError(number, d.start, d.end);
+}
 
-  std::size_t run() {
-    while (out_.room != 0 && p_ != end_) {
-      // Copy the literal run up to the next '%' (or the capacity).
-      const std::size_t span = static_cast<std::size_t>(end_ - p_);
-      const std::size_t limit = span < out_.room ? span : out_.room;
-      const std::size_t literal = copyLiteral(out_.next, p_, limit);
-      out_.next += literal;
-      out_.room -= literal;
-      p_ += literal;
-      if (literal == limit) continue;
-      ++p_;                   // over the '%'
-      if (p_ == end_) break;  // a final lone '%' is dropped
-      if (*p_ == '%') {
-        ++p_;
-        out_.putByte('%');
-        continue;
-      }
-      Directive d;
-      d.start = p_ - 1;
-      if (!parse(d)) break;  // the template ends inside the directive
-      convert(d);
+// The field of an integer: an optional '-', zeros in front up to
+// `precision` digits when that is 0..16, the `digits` digits that `write`
+// puts before the end pointer it is given; then padded to the width. Written
+// straight into the destination when the whole field fits, else through a
+// scratch area and cut to the room left.
+template <class WriteDigits>
+inline void integerField(Sink& s, const Directive& d, std::int32_t precision, bool negative,
+                         std::size_t digits, WriteDigits write) {
+  const auto wanted = static_cast<std::uint32_t>(precision);
+  const std::size_t zeros = wanted <= kMaxZeroFill && wanted > digits ? wanted - digits : 0;
+  const std::size_t length = (negative ? 1 : 0) + zeros + digits;  // at most 21
+  const std::size_t fill = d.width > length ? d.width - length : 0;
+  char scratch[24];
+  const bool direct = fill + length <= s.room;
+  char* at = scratch;
+  if (direct) {
+    if (!d.leftAlign) {
+      fillBlanks(s.next, fill);
+      s.next += fill;
+      s.room -= fill;
     }
-    return static_cast<std::size_t>(out_.next - begin_);
+    at = s.next;
   }
-
- private:
-  // Reads a number at p_: '*' takes an argument, digits accumulate (wrapping
-  // in 32 bits), anything else gives 0 and stays. False when the template ends.
-  bool readNumber(std::uint32_t& n) {
-    n = 0;
-    if (*p_ == '*') {
-      if (cursor_ < args_.size()) {
-        const TArgValue& a = args_[cursor_];
-        n = a.kind == argInteger ? static_cast<std::uint32_t>(a.value) : 0;
-        ++cursor_;
-      }
-      ++p_;
-    } else {
-      while (*p_ >= '0' && *p_ <= '9') {
-        n = n * 10 + static_cast<std::uint32_t>(*p_ - '0');
-        if (++p_ == end_) return false;
-      }
+  char* p = at;
+  if (negative) *p++ = '-';
+  copyShort(p, kZeros, zeros);
+  write(p + zeros + digits);
+  if (direct) {
+    s.next += length;
+    s.room -= length;
+    if (d.leftAlign) {
+      fillBlanks(s.next, fill);
+      s.next += fill;
+      s.room -= fill;
     }
-    return p_ != end_;
+  } else {
+    padded(s, scratch, length, d.width, d.leftAlign);
   }
+}
 
-  // Parses from the byte after '%' through the type letter. False when the
-  // template ends first: the unfinished directive is dropped.
-  bool parse(Directive& d) {
+inline void decimalField(Sink& s, const Directive& d, std::uint32_t magnitude, bool negative) {
+  integerField(s, d, d.precision, negative, digits::decimalCount(magnitude),
+               [magnitude](char* end) { digits::writeDecimal(end, magnitude); });
+}
+
+inline void hexField(Sink& s, const Directive& d, std::int32_t precision, std::uint64_t bits) {
+  const std::size_t count = digits::hexCount(bits);
+  integerField(s, d, precision, false, count,
+               [bits, count](char* end) { digits::writeHex(end - count, bits, count); });
+}
+
+// d, u and x of a 64-bit integer.
+__attribute__((noinline)) Sink int64Field(Sink s, Directive d, char letter, std::int64_t value) {
+  auto bits = static_cast<std::uint64_t>(value);
+  if (letter == 'X') {
+    hexField(s, d, d.precision, bits);
+    return s;
+  }
+  const bool negative = letter == 'D' && value < 0;
+  if (negative) bits = 0 - bits;
+  integerField(s, d, d.precision, negative, digits::decimalCount(bits),
+               [bits](char* end) { digits::writeDecimal(end, bits); });
+  return s;
+}
+
+// A wide text converted to the ANSI code page, then cut to the precision.
+Sink wideField(Sink s, const Directive& d, const WCHAR* text, std::size_t length) {
+  const auto cut = static_cast<std::uint32_t>(d.precision);
+  if (length == 0) {
+    padded(s, "", 0, d.width, d.leftAlign);
+    return s;
+  }
+  const int wideLength = length > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(length);
+  Platform& os = platform();
+  const int needed = os.WideCharToMultiByte(0, 0, text, wideLength, nullptr, 0, nullptr, nullptr);
+  if (needed <= 0) {
+    padded(s, "", 0, d.width, d.leftAlign);
+    return s;
+  }
+  char small[256];
+  std::string large;
+  char* narrow = small;
+  if (static_cast<std::size_t>(needed) > sizeof small) {
+    large.resize(static_cast<std::size_t>(needed));
+    narrow = large.data();
+  }
+  int n = os.WideCharToMultiByte(0, 0, text, wideLength, narrow, needed, nullptr, nullptr);
+  if (n < 0) n = 0;
+  const std::size_t kept = cut < static_cast<std::size_t>(n) ? cut : static_cast<std::size_t>(n);
+  padded(s, narrow, kept, d.width, d.leftAlign);
+  return s;
+}
+
+// The s letter for the kinds that the scan does not convert inline: counted
+// and wide texts and variants; any other kind is incompatible.
+__attribute__((noinline)) Sink otherTextField(Sink s, Directive d, const TArgValue& arg) {
+  const auto cut = static_cast<std::uint32_t>(d.precision);
+  switch (arg.kind) {
+    case argShortText: {
+      const auto* counted = reinterpret_cast<const unsigned char*>(arg.value);
+      const std::size_t length = counted[0];
+      padded(s, reinterpret_cast<const char*>(counted + 1), cut < length ? cut : length, d.width,
+             d.leftAlign);
+      return s;
+    }
+    case argWideZText: {
+      const auto* text = reinterpret_cast<const WCHAR*>(arg.value);
+      std::size_t n = 0;
+      while (text[n] != 0)
+        ++n;
+      return wideField(s, d, text, n);
+    }
+    case argWideText: {
+      const auto* text = reinterpret_cast<const std::u16string*>(arg.value);
+      if (text == nullptr) return wideField(s, d, nullptr, 0);
+      // A 16-bit code unit is WCHAR on both targets.
+      return wideField(s, d, reinterpret_cast<const WCHAR*>(text->data()), text->size());
+    }
+    case argVariant: {
+      std::uint16_t type;
+      std::memcpy(&type, reinterpret_cast<const void*>(arg.value), sizeof type);
+      if (type <= 1) {
+        padded(s, "", 0, d.width, d.leftAlign);
+        return s;
+      }
+      // No variant has a text conversion here: the operation is invalid.
+      raiseError(newErrorFromTable(EVariantError::classRef, kInvalidVariantOpMessage));
+    }
+    default:
+      fail(kInvalidFormatMessage, d);
+  }
+}
+
+// The floating text of an extended value or currency amount; the precision
+// chooses digits or decimals but never cuts the text.
+__attribute__((noinline)) Sink floatingField(Sink s, Directive d, char letter,
+                                             const TArgValue& arg) {
+  const bool given = d.precision >= 0 && d.precision <= 18;
+  int precision = 18;
+  int decimals;
+  TFloatForm form;
+  switch (letter) {
+    case 'G':
+    case 'E':
+      form = letter == 'G' ? formGeneral : formExponent;
+      precision = given ? d.precision : 15;
+      decimals = 3;
+      break;
+    case 'F':
+    case 'N':
+      form = letter == 'F' ? formFixed : formNumber;
+      decimals = given ? d.precision : 2;
+      break;
+    default:
+      form = formMoney;
+      decimals = given ? d.precision : localeFormats.currencyDigits;
+      break;
+  }
+  const TFloatSource source = arg.kind == argCurrency ? sourceCurrency : sourceExtended;
+  const auto* value = reinterpret_cast<const void*>(arg.value);
+  // The text needs 45 bytes besides the currency symbol, whose length the
+  // locale decides.
+  const std::size_t needed = kFloatTextMaxBytes + localeFormats.currencySymbol.size();
+  char small[128];
+  if (needed <= sizeof small) {
+    const std::size_t n = floatToText(small, value, source, form, precision, decimals);
+    padded(s, small, n, d.width, d.leftAlign);
+    return s;
+  }
+  std::string large(needed, '\0');
+  const std::size_t n = floatToText(large.data(), value, source, form, precision, decimals);
+  padded(s, large.data(), n, d.width, d.leftAlign);
+  return s;
+}
+
+// Reads a number at p: '*' takes the argument at the cursor if there is one
+// (its value when it is an integer, else 0), digits accumulate (wrapping in
+// 32 bits), anything else gives 0 and stays. False when the template ends.
+inline bool readNumber(const char*& p, const char* end, TArgList args, std::uint32_t& cursor,
+                       std::uint32_t& n) {
+  n = 0;
+  if (*p == '*') {
+    if (cursor < args.size()) {
+      const TArgValue& a = args[cursor];
+      n = a.kind == argInteger ? static_cast<std::uint32_t>(a.value) : 0;
+      ++cursor;
+    }
+    ++p;
+  } else {
+    for (unsigned digit; (digit = static_cast<unsigned char>(*p) - '0') <= 9;) {
+      n = n * 10 + digit;
+      if (++p == end) return false;
+    }
+  }
+  return p != end;
+}
+
+// The whole scan; out of line, so that the short path of formatIntoBuffer
+// saves no registers.
+__attribute__((noinline)) std::size_t formatAll(char* dest, std::size_t capacity, const char* p,
+                                                const char* end, TArgList args) {
+  Sink s{dest, capacity};
+  std::uint32_t cursor = 0;
+  while (s.room != 0 && p != end) {
+    // Copy the literal run up to the next '%' (or the capacity).
+    const std::size_t span = static_cast<std::size_t>(end - p);
+    const std::size_t limit = span < s.room ? span : s.room;
+    const std::size_t literal = copyLiteral(s.next, p, limit);
+    s.next += literal;
+    s.room -= literal;
+    p += literal;
+    if (literal == limit) break;  // the template or the room has run out
+    ++p;                          // over the '%'
+    if (p == end) break;          // a final lone '%' is dropped
+    if (*p == '%') {
+      ++p;
+      *s.next++ = '%';  // the room is at least 1: the literal stopped before it
+      --s.room;
+      continue;
+    }
+
+    // Parse from the byte after '%' through the type letter; the template
+    // ending first drops the unfinished directive.
+    Directive d;
+    d.start = p - 1;
     std::uint32_t n;
     bool starWidth;
     for (;;) {
       d.leftAlign = false;
-      if (*p_ == '-') {
+      if (*p == '-') {
         d.leftAlign = true;
-        if (++p_ == end_) return false;
+        if (++p == end) return static_cast<std::size_t>(s.next - dest);
       }
-      starWidth = *p_ == '*';
-      if (!readNumber(n)) return false;
-      if (*p_ != ':') break;
-      cursor_ = n;
-      if (++p_ == end_) return false;
+      starWidth = *p == '*';
+      if (!readNumber(p, end, args, cursor, n)) return static_cast<std::size_t>(s.next - dest);
+      if (*p != ':') break;
+      cursor = n;
+      if (++p == end) return static_cast<std::size_t>(s.next - dest);
     }
     // A width from '*' is a signed argument: a negative one left-aligns its
     // magnitude instead of asking for some four billion blanks.
@@ -291,228 +425,117 @@ class Engine {
       n = 0u - n;
     }
     d.width = n > kMaxFieldWidth ? kMaxFieldWidth : n;
-    if (*p_ == '.') {
-      if (++p_ == end_) return false;
-      if (!readNumber(n)) return false;
+    d.precision = -1;
+    if (*p == '.') {
+      if (++p == end) break;
+      if (!readNumber(p, end, args, cursor, n)) break;
       d.precision = static_cast<std::int32_t>(n);
     }
-    d.letter = *p_++;
-    return true;
-  }
+    const char letter = static_cast<char>(*p++ & ~0x20);  // the letter, case-blind
+    d.end = p;
 
-  [[noreturn]] __attribute__((noinline, cold)) void fail(unsigned number, const Directive& d) {
-    raiseDirectiveError(number, d.start, p_);
-  }
-
-  void convert(const Directive& d) {
-    if (cursor_ >= args_.size()) fail(kNoArgumentMessage, d);
-    const TArgValue& arg = args_[cursor_++];
-    const char letter = static_cast<char>(d.letter & ~0x20);
+    if (cursor >= args.size()) fail(kNoArgumentMessage, d);
+    const TArgValue& arg = args[cursor++];
     switch (letter) {
       case 'D':
       case 'U':
       case 'X':
-        if (arg.kind != argInteger && arg.kind != argInt64) fail(kInvalidFormatMessage, d);
-        return integer(d, letter, arg);
+        if (arg.kind == argInteger) {
+          const auto bits = static_cast<std::uint32_t>(arg.value);
+          if (letter == 'X') {
+            hexField(s, d, d.precision, bits);
+          } else {
+            const bool negative = letter == 'D' && static_cast<std::int32_t>(bits) < 0;
+            decimalField(s, d, negative ? 0u - bits : bits, negative);
+          }
+        } else if (arg.kind == argInt64) {
+          s = int64Field(s, d, letter, *reinterpret_cast<const std::int64_t*>(arg.value));
+        } else {
+          fail(kInvalidFormatMessage, d);
+        }
+        break;
       case 'P':
         if (arg.kind != argPointer) fail(kInvalidFormatMessage, d);
-        return number(d, arg.value, 16, false, 8);
-      case 'S':
-        return text(d, arg);
+        hexField(s, d, 8, arg.value);  // the precision is always 8
+        break;
+      case 'S': {
+        const auto cut = static_cast<std::uint32_t>(d.precision);
+        if (arg.kind == argText) {
+          const auto* text = reinterpret_cast<const std::string*>(arg.value);
+          if (text == nullptr) {
+            padded(s, "", 0, d.width, d.leftAlign);
+          } else {
+            const std::size_t length = text->size();
+            padded(s, text->data(), cut < length ? cut : length, d.width, d.leftAlign);
+          }
+        } else if (arg.kind == argZText) {
+          // The scan for the terminator stops after `cut` bytes.
+          const char* text = reinterpret_cast<const char*>(arg.value);
+          std::size_t length = 0;
+          while (length < cut && text[length] != '\0')
+            ++length;
+          padded(s, text, length, d.width, d.leftAlign);
+        } else if (arg.kind == argChar) {
+          const char c = static_cast<char>(arg.value);
+          padded(s, &c, 1, d.width, d.leftAlign);
+        } else {
+          s = otherTextField(s, d, arg);
+        }
+        break;
+      }
       case 'G':
       case 'E':
       case 'F':
       case 'N':
       case 'M':
         if (arg.kind != argExtended && arg.kind != argCurrency) fail(kInvalidFormatMessage, d);
-        return floating(d, letter, arg);
+        s = floatingField(s, d, letter, arg);
+        break;
       default:
         fail(kInvalidFormatMessage, d);
     }
   }
+  return static_cast<std::size_t>(s.next - dest);
+}
 
-  void integer(const Directive& d, char letter, const TArgValue& arg) {
-    std::uint64_t bits;
-    bool negative = false;
-    if (arg.kind == argInteger) {
-      const auto v = static_cast<std::int32_t>(static_cast<std::uint32_t>(arg.value));
-      bits = static_cast<std::uint32_t>(v);
-      if (letter == 'D' && v < 0) {
-        negative = true;
-        bits = 0u - static_cast<std::uint32_t>(v);
-      }
-    } else {
-      const std::int64_t v = *reinterpret_cast<const std::int64_t*>(arg.value);
-      bits = static_cast<std::uint64_t>(v);
-      if (letter == 'D' && v < 0) {
-        negative = true;
-        bits = 0 - bits;
-      }
-    }
-    number(d, bits, letter == 'X' ? 16 : 10, negative, d.precision);
-  }
-
-  // Digits of `magnitude`, zero-filled in front to `precision` digits when
-  // that is 0..16, after an optional '-'; then padded to the width.
-  void number(const Directive& d, std::uint64_t magnitude, unsigned base, bool negative,
-              std::int32_t precision) {
-    const std::size_t digits = base == 16 ? hexDigitCount(magnitude) : decimalDigitCount(magnitude);
-    const auto wanted = static_cast<std::uint32_t>(precision);
-    const std::size_t zeros = wanted <= kMaxZeroFill && wanted > digits ? wanted - digits : 0;
-    const std::size_t length = (negative ? 1 : 0) + zeros + digits;  // at most 21
-    const std::size_t fill = d.width > length ? d.width - length : 0;
-    // Written straight into the destination when the whole field fits, else
-    // through a scratch area and cut to the room left.
-    char scratch[24];
-    const bool direct = fill + length <= out_.room;
-    if (direct && !d.leftAlign) out_.blanks(fill);
-    char* const first = direct ? out_.next : scratch;
-    char* p = first;
-    if (negative) *p++ = '-';
-    for (std::size_t i = 0; i < zeros; ++i)
-      *p++ = '0';
-    p += digits;
-    if (base == 16) {
-      writeHex(p, magnitude);
-    } else if (magnitude <= 0xFFFFFFFFu) {
-      writeDecimal(p, static_cast<std::uint32_t>(magnitude));
-    } else {
-      writeDecimal(p, magnitude);
-    }
-    if (direct) {
-      out_.next += length;
-      out_.room -= length;
-      if (d.leftAlign) out_.blanks(fill);
-    } else {
-      out_.padded(scratch, length, d.width, d.leftAlign);
-    }
-  }
-
-  void text(const Directive& d, const TArgValue& arg) {
-    const auto cut = static_cast<std::uint32_t>(d.precision);
-    auto cutTo = [cut](std::size_t length) { return cut < length ? cut : length; };
-    switch (arg.kind) {
-      case argChar: {
-        const char c = static_cast<char>(arg.value);
-        return out_.padded(&c, 1, d.width, d.leftAlign);
-      }
-      case argText: {
-        const auto* s = reinterpret_cast<const std::string*>(arg.value);
-        if (s == nullptr) return out_.padded("", 0, d.width, d.leftAlign);
-        return out_.padded(s->data(), cutTo(s->size()), d.width, d.leftAlign);
-      }
-      case argShortText: {
-        const auto* counted = reinterpret_cast<const unsigned char*>(arg.value);
-        return out_.padded(reinterpret_cast<const char*>(counted + 1), cutTo(counted[0]), d.width,
-                           d.leftAlign);
-      }
-      case argZText: {
-        // The scan for the terminator stops after `cut` bytes.
-        const char* s = reinterpret_cast<const char*>(arg.value);
-        std::size_t n = 0;
-        while (n < cut && s[n] != '\0')
-          ++n;
-        return out_.padded(s, n, d.width, d.leftAlign);
-      }
-      case argWideZText: {
-        const auto* s = reinterpret_cast<const WCHAR*>(arg.value);
-        std::size_t n = 0;
-        while (s[n] != 0)
-          ++n;
-        return wide(d, s, n);
-      }
-      case argWideText: {
-        const auto* s = reinterpret_cast<const std::u16string*>(arg.value);
-        if (s == nullptr) return wide(d, nullptr, 0);
-        // A 16-bit code unit is WCHAR on both targets.
-        return wide(d, reinterpret_cast<const WCHAR*>(s->data()), s->size());
-      }
-      case argVariant: {
-        std::uint16_t type;
-        std::memcpy(&type, reinterpret_cast<const void*>(arg.value), sizeof type);
-        if (type <= 1) return out_.padded("", 0, d.width, d.leftAlign);
-        // No variant has a text conversion here: the operation is invalid.
-        raiseError(newErrorFromTable(EVariantError::classRef, kInvalidVariantOpMessage));
-      }
-      default:
-        fail(kInvalidFormatMessage, d);
-    }
-  }
-
-  // The floating text of an extended value or currency amount; the precision
-  // chooses digits or decimals but never cuts the text.
-  __attribute__((noinline)) void floating(const Directive& d, char letter, const TArgValue& arg) {
-    const bool given = d.precision >= 0 && d.precision <= 18;
-    int precision = 18;
-    int digits;
-    TFloatForm form;
-    switch (letter) {
-      case 'G':
-      case 'E':
-        form = letter == 'G' ? formGeneral : formExponent;
-        precision = given ? d.precision : 15;
-        digits = 3;
-        break;
-      case 'F':
-      case 'N':
-        form = letter == 'F' ? formFixed : formNumber;
-        digits = given ? d.precision : 2;
-        break;
-      default:
-        form = formMoney;
-        digits = given ? d.precision : localeFormats.currencyDigits;
-        break;
-    }
-    const TFloatSource source = arg.kind == argCurrency ? sourceCurrency : sourceExtended;
-    const auto* value = reinterpret_cast<const void*>(arg.value);
-    // The text needs 45 bytes besides the currency symbol, whose length the
-    // locale decides.
-    const std::size_t needed = kFloatTextMaxBytes + localeFormats.currencySymbol.size();
-    char small[128];
-    if (needed <= sizeof small) {
-      const std::size_t n = floatToText(small, value, source, form, precision, digits);
-      return out_.padded(small, n, d.width, d.leftAlign);
-    }
-    std::string large(needed, '\0');
-    const std::size_t n = floatToText(large.data(), value, source, form, precision, digits);
-    out_.padded(large.data(), n, d.width, d.leftAlign);
-  }
-
-  // A wide text converted to the ANSI code page, then cut to the precision.
-  __attribute__((noinline)) void wide(const Directive& d, const WCHAR* s, std::size_t length) {
-    const auto cut = static_cast<std::uint32_t>(d.precision);
-    if (length == 0) return out_.padded("", 0, d.width, d.leftAlign);
-    const int wideLength = length > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(length);
-    Platform& os = platform();
-    const int needed = os.WideCharToMultiByte(0, 0, s, wideLength, nullptr, 0, nullptr, nullptr);
-    if (needed <= 0) return out_.padded("", 0, d.width, d.leftAlign);
-    char small[256];
-    std::string large;
-    char* narrow = small;
-    if (static_cast<std::size_t>(needed) > sizeof small) {
-      large.resize(static_cast<std::size_t>(needed));
-      narrow = large.data();
-    }
-    int n = os.WideCharToMultiByte(0, 0, s, wideLength, narrow, needed, nullptr, nullptr);
-    if (n < 0) n = 0;
-    const std::size_t kept = cut < static_cast<std::size_t>(n) ? cut : static_cast<std::size_t>(n);
-    out_.padded(narrow, kept, d.width, d.leftAlign);
-  }
-
-  Output out_;
-  char* begin_;
-  const char* p_;
-  const char* end_;
-  TArgList args_;
-  std::uint32_t cursor_ = 0;
-};
+// "%.*d" with two integer arguments, the template of the date-time renderer's
+// numbers: the first argument is the precision, the second the number. The
+// field is the same as the scan writes (an optional '-', zeros in front up
+// to a precision of 0..16, the digits, no width); it is written here without
+// the scan when it fits the capacity. Returns false, having written nothing,
+// for any other template or arguments or a field that would be cut.
+inline bool formatDigitsTemplate(char* dest, std::size_t capacity, const char* templateBytes,
+                                 std::size_t templateLength, TArgList args, std::size_t& written) {
+  static constexpr char kTemplate[4] = {'%', '.', '*', 'd'};
+  if (templateLength != 4 || std::memcmp(templateBytes, kTemplate, 4) != 0) return false;
+  if (args.size() < 2 || args[0].kind != argInteger || args[1].kind != argInteger) return false;
+  const auto wanted = static_cast<std::uint32_t>(args[0].value);
+  const auto value = static_cast<std::int32_t>(static_cast<std::uint32_t>(args[1].value));
+  const bool negative = value < 0;
+  const std::uint32_t magnitude =
+      negative ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
+  const std::size_t count = digits::decimalCount(magnitude);
+  const std::size_t zeros = wanted <= kMaxZeroFill && wanted > count ? wanted - count : 0;
+  const std::size_t length = (negative ? 1 : 0) + zeros + count;
+  if (length > capacity) return false;
+  char* p = dest;
+  if (negative) *p++ = '-';
+  copyShort(p, kZeros, zeros);
+  digits::writeDecimal(p + zeros + count, magnitude);
+  written = length;
+  return true;
+}
 
 }  // namespace
 
 std::size_t formatIntoBuffer(char* dest, std::size_t capacity, const char* templateBytes,
                              std::size_t templateLength, TArgList args) {
   if (capacity == 0) return 0;
-  return Engine(dest, capacity, templateBytes, templateLength, args).run();
+  std::size_t written;
+  if (formatDigitsTemplate(dest, capacity, templateBytes, templateLength, args, written)) {
+    return written;
+  }
+  return formatAll(dest, capacity, templateBytes, templateBytes + templateLength, args);
 }
 
 }  // namespace bootspan
