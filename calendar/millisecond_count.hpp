@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "calendar/civil_date.hpp"
 #include "calendar/day_stamp.hpp"
 
 namespace bootspan {
@@ -53,24 +54,11 @@ inline TDayStamp stampFromCount(std::int64_t count) {
 // stampFromCount(millisecondCount(value)).dayNumber, out of line.
 std::int32_t dayNumberNearMidnight(TDayValue value);
 
-// The dayNumber of stampFromCount(millisecondCount(value)), without the
-// extended arithmetic where the fraction of the day is far enough from the
-// next whole day. With t = value truncated towards zero and f = |value - t|
-// (both exact), the count is |t| × 86400000 plus the rounding of
-// f × 86400000, which stays below 86400000 when f < 1 - 10^-8: the margin of
-// 0.86 ms exceeds the half millisecond of the rounding plus the error of the
-// extended product (below 0.02 ms for |value| < 2^31), and the product is
-// never below the exact |t| × 86400000, which it can represent. So the whole days are
-// |t| and the day number is 693594 + t, for either sign. Other values, NaN
-// included, take the exact path.
+// The dayNumber of stampFromCount(millisecondCount(value)).
 inline std::int32_t dayNumberOf(TDayValue value) {
-  if (std::fabs(value) < 2147483648.0) [[likely]] {
-    const auto whole = static_cast<std::int64_t>(value);  // truncates towards zero
-    if (std::fabs(value - static_cast<double>(whole)) < 0.99999999) [[likely]] {
-      return static_cast<std::int32_t>(static_cast<std::uint32_t>(epochDayNumber) +
-                                       static_cast<std::uint32_t>(whole));
-    }
-  }
+  std::int32_t n;
+  if (civil::dayNumberAwayFromMidnight(value, n)) [[likely]]
+    return n;
   return dayNumberNearMidnight(value);
 }
 

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
+#include <random>
+#include <vector>
 
 #include "calendar/day_stamp.hpp"
 #include "platform/fake/fake_platform.hpp"
@@ -130,6 +133,91 @@ TEST(SplitDateFull, MonthAndDayStayInRangeBeyondYear65535) {
     EXPECT_GE(d, 1) << n;
     EXPECT_LE(d, 31) << n;
     EXPECT_EQ(wd, n % 7 + 1) << n;
+  }
+}
+
+// splitDate finds most day numbers by a short path of its own; at the edges
+// of that path (near midnight, near the first day and near the last day
+// number of 31 bits, and past them) it must give what splitDateFull gives.
+TEST(SplitDate, AgreesWithSplitDateFullAtTheEdgesOfItsShortPath) {
+  std::vector<double> values = {-693594.0,
+                                -693593.999999999,
+                                -693593.99999999,
+                                -693593.9999999,
+                                -693593.5,
+                                -693593.0,
+                                -0.99999999,
+                                -1e-300,
+                                0.0,
+                                0.99999999,
+                                0.999999995,
+                                0.9999999999,
+                                1.0,
+                                45000.99999999,
+                                45000.9999999999,
+                                2146790053.0,
+                                2146790053.5,
+                                2146790053.99999,
+                                2146790054.0,
+                                2146790055.0,
+                                2147483647.0,
+                                2147483647.5,
+                                2147483648.0,
+                                4294967296.0,
+                                -2147483648.0,
+                                -2147483649.0,
+                                1e15};
+  for (const double edge : {-693594.0, 2146790054.0}) {
+    double v = edge;
+    for (int i = 0; i < 4; ++i) {
+      values.push_back(v = std::nextafter(v, 0.0));
+    }
+    values.push_back(std::nextafter(edge, 2 * edge));
+  }
+  // Whole days of every size, each with fractions just short of midnight.
+  std::mt19937_64 random(17);
+  for (int i = 0; i < 20000; ++i) {
+    const double whole = std::trunc(std::ldexp(static_cast<double>(random() % 1000000) - 500000.0,
+                                               static_cast<int>(random() % 14)));
+    const double gap = std::ldexp(1.0, -static_cast<int>(random() % 40));  // 1 down to 2^-39
+    values.push_back(whole >= 0 ? whole + 1 - gap : whole - 1 + gap);
+  }
+  FakePlatform fake;  // the message of EInvalidOp, for 1e15
+  for (const double v : values) {
+    std::uint16_t y = 9, m = 9, d = 9, wd = 9;
+    const auto full = testing::raisedBy([&] { splitDateFull(v, y, m, d, wd); });
+    std::uint16_t y2 = 7, m2 = 7, d2 = 7;
+    const auto split = testing::raisedBy([&] { splitDate(v, y2, m2, d2); });
+    ASSERT_EQ(split.has_value(), full.has_value()) << std::hexfloat << v;
+    if (full) {
+      EXPECT_EQ(split->className, full->className);
+      continue;
+    }
+    ASSERT_EQ(y2, y) << std::hexfloat << v;
+    ASSERT_EQ(m2, m) << std::hexfloat << v;
+    ASSERT_EQ(d2, d) << std::hexfloat << v;
+  }
+}
+
+// A fraction within half a millisecond of a whole day rounds to that day.
+TEST(SplitDate, AHairBeforeMidnightIsTheNextDay) {
+  const double hair = std::ldexp(1.0, -32);  // 0.02 ms
+  const struct {
+    double value;
+    std::uint16_t year, month, day;
+  } cases[] = {
+      {45000.0 + (1 - hair), 2023, 3, 16},  // the midnight after 15 March 2023
+      {45000.0 + (1 - 1e-8), 2023, 3, 15},  // 0.864 ms before it
+      {-1.0 - (1 - hair), 1899, 12, 28},    // a negative value counts back
+      {-0.0 - (1 - hair), 1899, 12, 29},    // the day before the epoch
+      {-693592.0 - (1 - hair), 1, 1, 1},    // day 1
+      {-693593.0 - (1 - hair), 0, 0, 0},    // day 0
+  };
+  for (const auto& c : cases) {
+    std::uint16_t y = 9, m = 9, d = 9;
+    splitDate(c.value, y, m, d);
+    EXPECT_EQ(y * 10000 + m * 100 + d, c.year * 10000 + c.month * 100 + c.day)
+        << std::hexfloat << c.value;
   }
 }
 
