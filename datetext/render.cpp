@@ -1,5 +1,6 @@
 #include "datetext/render.hpp"
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -17,33 +18,67 @@ namespace {
 // level 1 and one expansion inside it is level 2.
 constexpr std::int32_t kMaxDepth = 2;
 
-char asciiUpper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
+// Bytes 'A' to 'Z' and 'a' to 'z' with bit 5 cleared are the upper-case
+// letters; no other byte gives one of them, so (b & 0xDF) == 'M' is exactly
+// "b is 'M' or 'm'".
+bool isLetter(char b, char upper) {
+  return (b & 0xDF) == upper;
 }
 
-bool isQuote(char c) {
-  return c == '\'' || c == '"';
-}
+// The am/pm and day-name forms of an "a" token, in the order they are tried.
+enum class AForm { none, amSlashPm, aSlashP, amPm, aaaa, aaa };
 
-// True when the bytes from `p` on begin with `form` (upper-case ASCII),
-// compared ASCII case-blind.
-bool beginsWith(const char* p, const char* end, std::string_view form) {
-  if (static_cast<std::size_t>(end - p) < form.size()) return false;
-  for (std::size_t i = 0; i < form.size(); ++i) {
-    if (asciiUpper(p[i]) != form[i]) return false;
+// The first form, compared ASCII case-blind, that the bytes from `p` (an "a"
+// or "A", p < end) begin with. The forms differ in their second or third
+// byte except "AAAA" and "AAA", where the longer is tried first, so one
+// look at the second byte picks the forms to compare.
+AForm aFormAt(const char* p, const char* end) {
+  const std::ptrdiff_t left = end - p;
+  if (left < 3) return AForm::none;
+  if (isLetter(p[1], 'M')) {
+    if (left >= 5 && p[2] == '/' && isLetter(p[3], 'P') && isLetter(p[4], 'M')) {
+      return AForm::amSlashPm;
+    }
+    if (left >= 4 && isLetter(p[2], 'P') && isLetter(p[3], 'M')) return AForm::amPm;
+    return AForm::none;
   }
-  return true;
+  if (p[1] == '/') return isLetter(p[2], 'P') ? AForm::aSlashP : AForm::none;
+  if (isLetter(p[1], 'A') && isLetter(p[2], 'A')) {
+    return left >= 4 && isLetter(p[3], 'A') ? AForm::aaaa : AForm::aaa;
+  }
+  return AForm::none;
 }
 
-bool beginsAmPmForm(const char* p, const char* end) {
-  return beginsWith(p, end, "AM/PM") || beginsWith(p, end, "A/P") || beginsWith(p, end, "AMPM");
+// What the 12-hour look-ahead does at a byte that is not a lead byte.
+enum class LookAhead : std::uint8_t { pass, quote, hour, a, stop };
+
+constexpr std::array<LookAhead, 256> kLookAheadClass = [] {
+  std::array<LookAhead, 256> classes{};  // LookAhead::pass
+  classes['\0'] = LookAhead::stop;
+  classes['\''] = classes['"'] = LookAhead::quote;
+  classes['H'] = classes['h'] = LookAhead::hour;
+  classes['A'] = classes['a'] = LookAhead::a;
+  return classes;
+}();
+
+// The token of each starter byte: "a" to "z" made "A" to "Z" (ASCII only).
+constexpr std::array<char, 256> kTokenOf = [] {
+  std::array<char, 256> tokens{};
+  for (int b = 0; b < 256; ++b)
+    tokens[b] = static_cast<char>(b >= 'a' && b <= 'z' ? b - ('a' - 'A') : b);
+  return tokens;
+}();
+
+bool isAmPmForm(AForm form) {
+  return form == AForm::amSlashPm || form == AForm::aSlashP || form == AForm::amPm;
 }
 
-// The start of the character after the one at `p` (p < end), stepped by the
-// platform, at least one byte on and never beyond `end`. A byte before the
+// The start of the character after the one at `p` (p < end) as the platform
+// steps it, at least one byte on and never beyond `end`. A byte before the
 // end or a zero byte is stepped alone, so the platform never reads past the
-// pattern.
-const char* nextChar(const char* p, const char* end) {
+// pattern. Callers step the bytes that stepsAlone knows to be alone
+// themselves.
+__attribute__((noinline)) const char* platformStep(const char* p, const char* end) {
   if (end - p < 2 || p[1] == '\0') return p + 1;
   const char* next = zNextChar(p);
   if (next <= p) return p + 1;
@@ -118,19 +153,31 @@ const char* TPatternLevel::countRepeats(const char* p, const char* end) {
 // outside quotes before the next hour token.
 void TPatternLevel::lookAheadForTwelveHour(const char* p, const char* end) {
   bool inQuotes = false;
-  while (p < end && *p != '\0') {
+  while (p < end) {
     const char c = *p;
+    // The zero byte is never a lead byte: it ends the scan below.
     if (leadBytes.contains(c)) {
-      p = nextChar(p, end);
+      p = platformStep(p, end);
       continue;
     }
-    if (isQuote(c)) {
-      inQuotes = !inQuotes;
-    } else if (c == 'H' || c == 'h') {
-      return;
-    } else if ((c == 'A' || c == 'a') && !inQuotes) {
-      if (beginsAmPmForm(p, end)) twelveHour_ = true;
-      return;
+    const LookAhead what = kLookAheadClass[static_cast<unsigned char>(c)];
+    if (what == LookAhead::pass) {
+      ++p;
+      continue;
+    }
+    switch (what) {
+      case LookAhead::pass:
+        break;
+      case LookAhead::quote:
+        inQuotes = !inQuotes;
+        break;
+      case LookAhead::a:
+        if (inQuotes) break;
+        if (isAmPmForm(aFormAt(p, end))) twelveHour_ = true;
+        return;
+      case LookAhead::hour:
+      case LookAhead::stop:
+        return;
     }
     ++p;
   }
@@ -142,7 +189,7 @@ void TPatternLevel::lookAheadForTwelveHour(const char* p, const char* end) {
 const char* TPatternLevel::quotedLiteral(const char* p, const char* end) {
   const char* q = p;
   while (q < end && *q != '\0' && *q != starter_)
-    q = leadBytes.contains(*q) ? nextChar(q, end) : q + 1;
+    q = leadBytes.contains(*q) ? platformStep(q, end) : q + 1;
   out_.appendBytes(p, static_cast<std::size_t>(q - p));
   return q < end && *q == starter_ ? q + 1 : q;
 }
@@ -150,30 +197,29 @@ const char* TPatternLevel::quotedLiteral(const char* p, const char* end) {
 const char* TPatternLevel::amPmOrDayName(const char* at, const char* next, const char* end) {
   ensureTime();
   const bool morning = hour_ < 12;
-  if (beginsWith(at, end, "AM/PM")) {
-    out_.appendBytes(morning ? at : at + 3, 2);  // as written: "am/pm" gives "am" or "pm"
-    twelveHour_ = true;
-    return at + 5;
-  }
-  if (beginsWith(at, end, "A/P")) {
-    out_.appendByte(morning ? at[0] : at[2]);
-    twelveHour_ = true;
-    return at + 3;
-  }
-  if (beginsWith(at, end, "AMPM")) {
-    out_.appendText(morning ? localeFormats.amDesignator : localeFormats.pmDesignator);
-    twelveHour_ = true;
-    return at + 4;
-  }
-  if (beginsWith(at, end, "AAAA")) {
-    ensureDate();
-    out_.appendText(nameAt(localeFormats.longDayNames, namedWeekday(out_.dayValue)));
-    return at + 4;
-  }
-  if (beginsWith(at, end, "AAA")) {
-    ensureDate();
-    out_.appendText(nameAt(localeFormats.shortDayNames, namedWeekday(out_.dayValue)));
-    return at + 3;
+  switch (aFormAt(at, end)) {
+    case AForm::amSlashPm:
+      out_.appendBytes(morning ? at : at + 3, 2);  // as written: "am/pm" gives "am" or "pm"
+      twelveHour_ = true;
+      return at + 5;
+    case AForm::aSlashP:
+      out_.appendByte(morning ? at[0] : at[2]);
+      twelveHour_ = true;
+      return at + 3;
+    case AForm::amPm:
+      out_.appendText(morning ? localeFormats.amDesignator : localeFormats.pmDesignator);
+      twelveHour_ = true;
+      return at + 4;
+    case AForm::aaaa:
+      ensureDate();
+      out_.appendText(nameAt(localeFormats.longDayNames, namedWeekday(out_.dayValue)));
+      return at + 4;
+    case AForm::aaa:
+      ensureDate();
+      out_.appendText(nameAt(localeFormats.shortDayNames, namedWeekday(out_.dayValue)));
+      return at + 3;
+    case AForm::none:
+      break;
   }
   out_.appendByte(starter_);
   return next;
@@ -195,14 +241,18 @@ void TPatternLevel::walk(const char* p, const char* end) {
   while (p < end && *p != '\0') {
     const char* at = p;
     starter_ = *p;
-    p = nextChar(p, end);
-    if (leadBytes.contains(starter_)) {
-      // A double-byte character outside quotes prints nothing.
-      lastLetter_ = ' ';
-      continue;
+    if (stepsAlone(starter_)) {
+      ++p;
+    } else {
+      p = platformStep(p, end);
+      if (leadBytes.contains(starter_)) {
+        // A double-byte character outside quotes prints nothing.
+        lastLetter_ = ' ';
+        continue;
+      }
     }
-    char token = asciiUpper(starter_);
-    if (token >= 'A' && token <= 'Z') {
+    char token = kTokenOf[static_cast<unsigned char>(starter_)];
+    if (static_cast<unsigned char>(token - 'A') <= 'Z' - 'A') {
       if (token == 'M' && lastLetter_ == 'H') token = 'N';  // "m" after "h" is minutes
       lastLetter_ = token;
     }

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "locale/sys_locale.hpp"
+
 namespace bootspan {
 
 enum TByteKind : std::uint8_t { singleByte = 0, leadByte = 1, trailByte = 2 };
@@ -43,6 +45,22 @@ TCharCount countChars(std::string_view text, int limit);
 int zCharLength(const char* p);
 // The start of the next character (CharNextA); never past the terminator.
 const char* zNextChar(const char* p);
+
+// Whether the character at a byte of value `b` is that byte alone, known
+// without asking the platform: `b` is 1..0x7F and not in `leadBytes`. The
+// platform's CharNextA steps over two bytes only from a lead byte of its ANSI
+// code page; every ANSI code page that Windows runs with extends ASCII and
+// has its lead bytes at 0x81 and above, so for such a byte CharNextA returns
+// the next byte (and the Linux backend steps every byte alone). Bytes of
+// 0x80 and above always go to the platform: `leadBytes` comes from the user
+// locale's code page, and is left empty for western languages, so it need
+// not hold every lead byte of the platform's code page. A byte in `leadBytes`
+// also goes to the platform, so a scripted backend that treats such a byte
+// as a lead byte keeps its own answer.
+inline bool stepsAlone(char b) {
+  const auto u = static_cast<unsigned char>(b);
+  return static_cast<unsigned>(u - 1) < 0x7Fu && !leadBytes.contains(u);
+}
 // Byte length of the character starting at 1-based `index`.
 int charLengthAt(std::string_view text, int index);
 // Index of the character after the one at 1-based `index`.
