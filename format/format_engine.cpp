@@ -139,11 +139,13 @@ inline void put(Sink& s, const char* bytes, std::size_t n) {
   s.room -= n;
 }
 
+// Blanks to pad short fields from.
+constexpr char kBlanks[17] = "                ";
+
 // n blanks, n at most the room.
 inline void fillBlanks(char* to, std::size_t n) {
   if (n <= 16) {
-    for (std::size_t i = 0; i < n; ++i)
-      to[i] = ' ';
+    copyShort(to, kBlanks, n);
   } else {
     std::memset(to, ' ', n);
   }
@@ -160,24 +162,23 @@ inline void blanks(Sink& s, std::size_t n) {
 // each piece only up to the room left.
 inline void padded(Sink& s, const char* text, std::size_t length, std::uint32_t width,
                    bool leftAlign) {
-  const std::size_t fill = width > length ? width - length : 0;
+  if (width <= length) [[likely]] {
+    put(s, text, length);
+    return;
+  }
+  const std::size_t fill = width - length;
   if (!leftAlign) blanks(s, fill);
   put(s, text, length);
   if (leftAlign) blanks(s, fill);
 }
 
-// The parsed fields of one directive.
-struct Directive {
-  const char* start;  // the '%'
-  const char* end;    // after the type letter
+// The parsed fields of one directive that shape its text: 12 bytes, passed
+// in registers.
+struct Field {
   std::uint32_t width;
   std::int32_t precision;
   bool leftAlign;
 };
-
-[[noreturn]] inline void fail(unsigned number, const Directive& d) {
-  raiseDirectiveError(number, d.start, d.end);
-}
 
 // The field of an integer: an optional '-', zeros in front up to
 // `precision` digits when that is 0..16, the `digits` digits that `write`
@@ -185,7 +186,7 @@ struct Directive {
 // straight into the destination when the whole field fits, else through a
 // scratch area and cut to the room left.
 template <class WriteDigits>
-inline void integerField(Sink& s, const Directive& d, std::int32_t precision, bool negative,
+inline void integerField(Sink& s, const Field& d, std::int32_t precision, bool negative,
                          std::size_t digits, WriteDigits write) {
   const auto wanted = static_cast<std::uint32_t>(precision);
   const std::size_t zeros = wanted <= kMaxZeroFill && wanted > digits ? wanted - digits : 0;
@@ -219,19 +220,19 @@ inline void integerField(Sink& s, const Directive& d, std::int32_t precision, bo
   }
 }
 
-inline void decimalField(Sink& s, const Directive& d, std::uint32_t magnitude, bool negative) {
+inline void decimalField(Sink& s, const Field& d, std::uint32_t magnitude, bool negative) {
   integerField(s, d, d.precision, negative, digits::decimalCount(magnitude),
                [magnitude](char* end) { digits::writeDecimal(end, magnitude); });
 }
 
-inline void hexField(Sink& s, const Directive& d, std::int32_t precision, std::uint64_t bits) {
+inline void hexField(Sink& s, const Field& d, std::int32_t precision, std::uint64_t bits) {
   const std::size_t count = digits::hexCount(bits);
   integerField(s, d, precision, false, count,
                [bits, count](char* end) { digits::writeHex(end - count, bits, count); });
 }
 
 // d, u and x of a 64-bit integer.
-__attribute__((noinline)) Sink int64Field(Sink s, Directive d, char letter, std::int64_t value) {
+__attribute__((noinline)) Sink int64Field(Sink s, Field d, char letter, std::int64_t value) {
   auto bits = static_cast<std::uint64_t>(value);
   if (letter == 'X') {
     hexField(s, d, d.precision, bits);
@@ -245,7 +246,7 @@ __attribute__((noinline)) Sink int64Field(Sink s, Directive d, char letter, std:
 }
 
 // A wide text converted to the ANSI code page, then cut to the precision.
-Sink wideField(Sink s, const Directive& d, const WCHAR* text, std::size_t length) {
+Sink wideField(Sink s, const Field& d, const WCHAR* text, std::size_t length) {
   const auto cut = static_cast<std::uint32_t>(d.precision);
   if (length == 0) {
     padded(s, "", 0, d.width, d.leftAlign);
@@ -274,7 +275,8 @@ Sink wideField(Sink s, const Directive& d, const WCHAR* text, std::size_t length
 
 // The s letter for the kinds that the scan does not convert inline: counted
 // and wide texts and variants; any other kind is incompatible.
-__attribute__((noinline)) Sink otherTextField(Sink s, Directive d, const TArgValue& arg) {
+__attribute__((noinline)) Sink otherTextField(Sink s, Field d, const TArgValue& arg,
+                                              const char* start, const char* end) {
   const auto cut = static_cast<std::uint32_t>(d.precision);
   switch (arg.kind) {
     case argShortText: {
@@ -308,14 +310,13 @@ __attribute__((noinline)) Sink otherTextField(Sink s, Directive d, const TArgVal
       raiseError(newErrorFromTable(EVariantError::classRef, kInvalidVariantOpMessage));
     }
     default:
-      fail(kInvalidFormatMessage, d);
+      raiseDirectiveError(kInvalidFormatMessage, start, end);
   }
 }
 
 // The floating text of an extended value or currency amount; the precision
 // chooses digits or decimals but never cuts the text.
-__attribute__((noinline)) Sink floatingField(Sink s, Directive d, char letter,
-                                             const TArgValue& arg) {
+__attribute__((noinline)) Sink floatingField(Sink s, Field d, char letter, const TArgValue& arg) {
   const bool given = d.precision >= 0 && d.precision <= 18;
   int precision = 18;
   int decimals;
@@ -402,39 +403,44 @@ __attribute__((noinline)) std::size_t formatAll(char* dest, std::size_t capacity
 
     // Parse from the byte after '%' through the type letter; the template
     // ending first drops the unfinished directive.
-    Directive d;
-    d.start = p - 1;
-    std::uint32_t n;
-    bool starWidth;
-    for (;;) {
-      d.leftAlign = false;
-      if (*p == '-') {
-        d.leftAlign = true;
+    Field d{0, -1, false};
+    const char* const start = p - 1;
+    const auto first = static_cast<unsigned char>(*p);
+    // Most directives are the letter alone. A byte that is no '-', '*', '.',
+    // digit or ':' (':' follows '9') starts no index, flag, width or
+    // precision, so the parse below would read width 0 and no precision.
+    if (first == '-' || first == '*' || first == '.' ||
+        static_cast<unsigned char>(first - '0') <= ':' - '0') {
+      std::uint32_t n;
+      bool starWidth;
+      for (;;) {
+        d.leftAlign = false;
+        if (*p == '-') {
+          d.leftAlign = true;
+          if (++p == end) return static_cast<std::size_t>(s.next - dest);
+        }
+        starWidth = *p == '*';
+        if (!readNumber(p, end, args, cursor, n)) return static_cast<std::size_t>(s.next - dest);
+        if (*p != ':') break;
+        cursor = n;
         if (++p == end) return static_cast<std::size_t>(s.next - dest);
       }
-      starWidth = *p == '*';
-      if (!readNumber(p, end, args, cursor, n)) return static_cast<std::size_t>(s.next - dest);
-      if (*p != ':') break;
-      cursor = n;
-      if (++p == end) return static_cast<std::size_t>(s.next - dest);
-    }
-    // A width from '*' is a signed argument: a negative one left-aligns its
-    // magnitude instead of asking for some four billion blanks.
-    if (starWidth && static_cast<std::int32_t>(n) < 0) {
-      d.leftAlign = true;
-      n = 0u - n;
-    }
-    d.width = n > kMaxFieldWidth ? kMaxFieldWidth : n;
-    d.precision = -1;
-    if (*p == '.') {
-      if (++p == end) break;
-      if (!readNumber(p, end, args, cursor, n)) break;
-      d.precision = static_cast<std::int32_t>(n);
+      // A width from '*' is a signed argument: a negative one left-aligns its
+      // magnitude instead of asking for some four billion blanks.
+      if (starWidth && static_cast<std::int32_t>(n) < 0) {
+        d.leftAlign = true;
+        n = 0u - n;
+      }
+      d.width = n > kMaxFieldWidth ? kMaxFieldWidth : n;
+      if (*p == '.') {
+        if (++p == end) break;
+        if (!readNumber(p, end, args, cursor, n)) break;
+        d.precision = static_cast<std::int32_t>(n);
+      }
     }
     const char letter = static_cast<char>(*p++ & ~0x20);  // the letter, case-blind
-    d.end = p;
 
-    if (cursor >= args.size()) fail(kNoArgumentMessage, d);
+    if (cursor >= args.size()) raiseDirectiveError(kNoArgumentMessage, start, p);
     const TArgValue& arg = args[cursor++];
     switch (letter) {
       case 'D':
@@ -451,11 +457,11 @@ __attribute__((noinline)) std::size_t formatAll(char* dest, std::size_t capacity
         } else if (arg.kind == argInt64) {
           s = int64Field(s, d, letter, *reinterpret_cast<const std::int64_t*>(arg.value));
         } else {
-          fail(kInvalidFormatMessage, d);
+          raiseDirectiveError(kInvalidFormatMessage, start, p);
         }
         break;
       case 'P':
-        if (arg.kind != argPointer) fail(kInvalidFormatMessage, d);
+        if (arg.kind != argPointer) raiseDirectiveError(kInvalidFormatMessage, start, p);
         hexField(s, d, 8, arg.value);  // the precision is always 8
         break;
       case 'S': {
@@ -479,7 +485,7 @@ __attribute__((noinline)) std::size_t formatAll(char* dest, std::size_t capacity
           const char c = static_cast<char>(arg.value);
           padded(s, &c, 1, d.width, d.leftAlign);
         } else {
-          s = otherTextField(s, d, arg);
+          s = otherTextField(s, d, arg, start, p);
         }
         break;
       }
@@ -488,11 +494,12 @@ __attribute__((noinline)) std::size_t formatAll(char* dest, std::size_t capacity
       case 'F':
       case 'N':
       case 'M':
-        if (arg.kind != argExtended && arg.kind != argCurrency) fail(kInvalidFormatMessage, d);
+        if (arg.kind != argExtended && arg.kind != argCurrency)
+          raiseDirectiveError(kInvalidFormatMessage, start, p);
         s = floatingField(s, d, letter, arg);
         break;
       default:
-        fail(kInvalidFormatMessage, d);
+        raiseDirectiveError(kInvalidFormatMessage, start, p);
     }
   }
   return static_cast<std::size_t>(s.next - dest);

@@ -67,45 +67,29 @@ inline std::size_t hexCount(std::uint64_t n) {
   return static_cast<std::size_t>(64 - __builtin_clzll(n | 1) + 3) / 4;
 }
 
-// The eight hexadecimal digit characters of a 32-bit value, most
-// significant first in memory: each nibble is spread into its own byte, then
-// turned into '0'..'9' or 'A'..'F' without a branch.
-inline std::uint64_t hexCharacters(std::uint32_t n) {
-  std::uint64_t x = n;
-  x = ((x & 0xFFFF0000u) << 16) | (x & 0xFFFFu);
-  x = ((x & 0x0000FF000000FF00u) << 8) | (x & 0x000000FF000000FFu);
-  x = ((x & 0x00F000F000F000F0u) << 4) | (x & 0x000F000F000F000Fu);
-  // Byte i now holds nibble i. Nibbles of 10 and more get 7 more, to reach 'A'.
-  const std::uint64_t letters = ((x + 0x0606060606060606u) >> 4) & 0x0101010101010101u;
-  x += 0x3030303030303030u + letters * 7;
-  return __builtin_bswap64(x);  // nibble 7 first in memory
-}
-
-// Stores the last `count` (1..8) of the eight characters of `chars` at `to`,
-// touching no byte outside [to, to + count).
-inline void storeLast(char* to, std::uint64_t chars, std::size_t count) {
-  chars >>= 8 * (8 - count);  // the characters to keep, first one in the lowest byte
-  if (count >= 4) {
-    const auto head = static_cast<std::uint32_t>(chars);
-    const auto tail = static_cast<std::uint32_t>(chars >> (8 * (count - 4)));
-    std::memcpy(to, &head, 4);
-    std::memcpy(to + count - 4, &tail, 4);  // overlaps the head for 4..7
-  } else {
-    to[0] = static_cast<char>(chars);
-    if (count >= 2) to[1] = static_cast<char>(chars >> 8);
-    if (count == 3) to[2] = static_cast<char>(chars >> 16);
+// "00" to "FF": the two upper-case hexadecimal digits of every byte value.
+inline constexpr auto kHexPairs = [] {
+  struct {
+    char text[512];
+  } pairs{};
+  constexpr char kDigits[] = "0123456789ABCDEF";
+  for (int b = 0; b < 256; ++b) {
+    pairs.text[2 * b] = kDigits[b >> 4];
+    pairs.text[2 * b + 1] = kDigits[b & 15];
   }
-}
+  return pairs;
+}();
 
 // Writes the `count` = hexCount(n) upper-case hexadecimal digits of `n`
-// starting at `to`.
+// starting at `to`, two at a time from the end, a byte of `n` each.
 inline void writeHex(char* to, std::uint64_t n, std::size_t count) {
-  if (count > 8) {
-    storeLast(to, hexCharacters(static_cast<std::uint32_t>(n >> 32)), count - 8);
-    to += count - 8;
-    count = 8;
+  char* p = to + count;
+  while (p - to >= 2) {
+    p -= 2;
+    std::memcpy(p, kHexPairs.text + 2 * (n & 0xFF), 2);
+    n >>= 8;
   }
-  storeLast(to, hexCharacters(static_cast<std::uint32_t>(n)), count);
+  if (p != to) *to = kHexPairs.text[2 * (n & 0xF) + 1];
 }
 
 }  // namespace bootspan::digits
