@@ -505,42 +505,55 @@ __attribute__((noinline)) std::size_t formatAll(char* dest, std::size_t capacity
   return static_cast<std::size_t>(s.next - dest);
 }
 
-// "%.*d" with two integer arguments, the template of the date-time renderer's
-// numbers: the first argument is the precision, the second the number. The
-// field is the same as the scan writes (an optional '-', zeros in front up
-// to a precision of 0..16, the digits, no width); it is written here without
-// the scan when it fits the capacity. Returns false, having written nothing,
-// for any other template or arguments or a field that would be cut.
-inline bool formatDigitsTemplate(char* dest, std::size_t capacity, const char* templateBytes,
-                                 std::size_t templateLength, TArgList args, std::size_t& written) {
-  static constexpr char kTemplate[4] = {'%', '.', '*', 'd'};
-  if (templateLength != 4 || std::memcmp(templateBytes, kTemplate, 4) != 0) return false;
-  if (args.size() < 2 || args[0].kind != argInteger || args[1].kind != argInteger) return false;
-  const auto wanted = static_cast<std::uint32_t>(args[0].value);
-  const auto value = static_cast<std::int32_t>(static_cast<std::uint32_t>(args[1].value));
+// The field of "%.*d": an optional '-', zeros in front up to a precision of
+// 0..16 (`wanted`), the digits of `value`; through the scan when it does not
+// fit the capacity.
+__attribute__((noinline)) std::size_t formatDigitsField(char* dest, std::size_t capacity,
+                                                        const char* templateBytes, TArgList args,
+                                                        std::uint32_t wanted, std::int32_t value) {
   const bool negative = value < 0;
   const std::uint32_t magnitude =
       negative ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
   const std::size_t count = digits::decimalCount(magnitude);
   const std::size_t zeros = wanted <= kMaxZeroFill && wanted > count ? wanted - count : 0;
   const std::size_t length = (negative ? 1 : 0) + zeros + count;
-  if (length > capacity) return false;
+  if (length > capacity) return formatAll(dest, capacity, templateBytes, templateBytes + 4, args);
   char* p = dest;
   if (negative) *p++ = '-';
   copyShort(p, kZeros, zeros);
   digits::writeDecimal(p + zeros + count, magnitude);
-  written = length;
-  return true;
+  return length;
 }
 
 }  // namespace
 
+// "%.*d" with two integer arguments is the template of the date-time
+// renderer's numbers: the first argument is the precision, the second the
+// number. Its field is the same as the scan writes (an optional '-', zeros in
+// front up to a precision of 0..16, the digits, no width), and is written
+// here without the scan when it fits the capacity.
 std::size_t formatIntoBuffer(char* dest, std::size_t capacity, const char* templateBytes,
                              std::size_t templateLength, TArgList args) {
   if (capacity == 0) return 0;
-  std::size_t written;
-  if (formatDigitsTemplate(dest, capacity, templateBytes, templateLength, args, written)) {
-    return written;
+  static constexpr char kDigitsTemplate[4] = {'%', '.', '*', 'd'};
+  if (templateLength == 4 && std::memcmp(templateBytes, kDigitsTemplate, 4) == 0 &&
+      args.size() >= 2 && args[0].kind == argInteger && args[1].kind == argInteger) {
+    const auto wanted = static_cast<std::uint32_t>(args[0].value);
+    const auto value = static_cast<std::int32_t>(static_cast<std::uint32_t>(args[1].value));
+    // The clock fields: 0..99 with at most two digits asked for (or none),
+    // as one or two characters of the pair table ("05" for 5), without a
+    // branch on the digit count: the pair's second character goes last, over
+    // its first when only one is written.
+    if (static_cast<std::uint32_t>(value) < 100 && (wanted <= 2 || wanted > kMaxZeroFill)) {
+      const char* pair = digits::kDigitPairs + 2 * value;
+      const std::size_t length = 1 + static_cast<std::size_t>((wanted == 2) | (value >= 10));
+      if (length <= capacity) {
+        dest[0] = pair[0];
+        dest[length - 1] = pair[1];
+        return length;
+      }
+    }
+    return formatDigitsField(dest, capacity, templateBytes, args, wanted, value);
   }
   return formatAll(dest, capacity, templateBytes, templateBytes + templateLength, args);
 }
