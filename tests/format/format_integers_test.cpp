@@ -23,7 +23,9 @@ namespace {
 std::vector<std::int64_t> edgeValues() {
   std::vector<std::int64_t> values = {0,         1,        -1, INT32_MAX, INT32_MIN, 0xFFFFFFFFLL,
                                       INT64_MAX, INT64_MIN};
-  for (std::int64_t p = 10; p <= 1000000000000000000LL; p *= 10) {
+  std::int64_t p = 1;
+  for (int exponent = 1; exponent <= 18; ++exponent) {  // 10^18 is the last that fits
+    p *= 10;
     for (std::int64_t v : {p - 1, p, p + 1})
       values.insert(values.end(), {v, -v});
   }
