@@ -21,57 +21,73 @@ extern const long double faultLargest = std::numeric_limits<long double>::max();
 #define FAULT_LABEL(name) ".globl " FAULT_SYMBOL(name) "\n" FAULT_SYMBOL(name) ":\n"
 #define FAULT_END ".cfi_endproc\n"
 
+// The accumulator as a pointer, and a global datum, as this processor
+// addresses them.
+#if defined(__x86_64__)
+#define FAULT_ACCUMULATOR "%rax"
+#define FAULT_DATA(name) FAULT_SYMBOL(name) "(%rip)"
+#elif defined(__i386__)
+#define FAULT_ACCUMULATOR "%eax"
+#define FAULT_DATA(name) FAULT_SYMBOL(name)
+#else
+#error "the failure sites are written for x86 processors"
+#endif
+
+// The sites that fault the same way on both processors.
+#define FAULT_COMMON_SITES   \
+  FAULT_BEGIN(faultWriteNil) \
+  "xorl %eax, %eax\n" \
+  FAULT_LABEL(faultSiteWriteNil) \
+  "movl $1, (" FAULT_ACCUMULATOR ")\n" \
+  "ret\n" \
+  FAULT_END \
+  FAULT_BEGIN(faultIntDivide) \
+  "xorl %ecx, %ecx\n" \
+  "movl $1, %eax\n" \
+  "xorl %edx, %edx\n" \
+  FAULT_LABEL(faultSiteIntDivide) \
+  "divl %ecx\n" \
+  "ret\n" \
+  FAULT_END \
+  FAULT_BEGIN(faultFpuZeroDivide) \
+  "fldz\n" \
+  "fld1\n" \
+  FAULT_LABEL(faultSiteFpuZeroDivide) \
+  "fdiv %st(1), %st\n" \
+  "fwait\n" \
+  "fstp %st(0)\n" \
+  "fstp %st(0)\n" \
+  "ret\n" \
+  FAULT_END \
+  FAULT_BEGIN(faultFpuInvalid) \
+  "fldz\n" \
+  "fldz\n" \
+  FAULT_LABEL(faultSiteFpuInvalid) \
+  "fdiv %st(1), %st\n" \
+  "fwait\n" \
+  "fstp %st(0)\n" \
+  "fstp %st(0)\n" \
+  "ret\n" \
+  FAULT_END \
+  FAULT_BEGIN(faultFpuOverflow) \
+  "fldt " FAULT_DATA(faultLargest) "\n" \
+  "fld %st(0)\n" \
+  FAULT_LABEL(faultSiteFpuOverflow) \
+  "fmul %st(1), %st\n" \
+  "fwait\n" \
+  "fstp %st(0)\n" \
+  "fstp %st(0)\n" \
+  "ret\n" \
+  FAULT_END
+
 #if defined(__x86_64__)
 
-__asm__(FAULT_BEGIN(faultWriteNil)
-        "xorl %eax, %eax\n"
-        FAULT_LABEL(faultSiteWriteNil)
-        "movl $1, (%rax)\n"
-        "ret\n"
-        FAULT_END
-        FAULT_BEGIN(faultIntDivide)
-        "xorl %ecx, %ecx\n"
-        "movl $1, %eax\n"
-        "xorl %edx, %edx\n"
-        FAULT_LABEL(faultSiteIntDivide)
-        "divl %ecx\n"
-        "ret\n"
-        FAULT_END
-        FAULT_BEGIN(faultFpuZeroDivide)
-        "fldz\n"
-        "fld1\n"
-        FAULT_LABEL(faultSiteFpuZeroDivide)
-        "fdiv %st(1), %st\n"
-        "fwait\n"
-        "fstp %st(0)\n"
-        "fstp %st(0)\n"
-        "ret\n"
-        FAULT_END
-        FAULT_BEGIN(faultFpuInvalid)
-        "fldz\n"
-        "fldz\n"
-        FAULT_LABEL(faultSiteFpuInvalid)
-        "fdiv %st(1), %st\n"
-        "fwait\n"
-        "fstp %st(0)\n"
-        "fstp %st(0)\n"
-        "ret\n"
-        FAULT_END
-        FAULT_BEGIN(faultFpuOverflow)
-        "fldt " FAULT_SYMBOL(faultLargest) "(%rip)\n"
-        "fld %st(0)\n"
-        FAULT_LABEL(faultSiteFpuOverflow)
-        "fmul %st(1), %st\n"
-        "fwait\n"
-        "fstp %st(0)\n"
-        "fstp %st(0)\n"
-        "ret\n"
-        FAULT_END
+__asm__(FAULT_COMMON_SITES
         FAULT_BEGIN(faultRunError)
         "subq $8, %rsp\n"
         ".cfi_adjust_cfa_offset 8\n"
         "movl $216, %edi\n"
-        "call *" FAULT_SYMBOL(faultRunErrorTarget) "(%rip)\n"
+        "call *" FAULT_DATA(faultRunErrorTarget) "\n"
         FAULT_LABEL(faultSiteRunErrorReturn)
         "addq $8, %rsp\n"
         ".cfi_adjust_cfa_offset -8\n"
@@ -81,7 +97,7 @@ __asm__(FAULT_BEGIN(faultWriteNil)
         "subq $8, %rsp\n"
         ".cfi_adjust_cfa_offset 8\n"
         "movabsq $0x4000000000000000, %rdi\n"
-        "call *" FAULT_SYMBOL(faultAllocateTarget) "(%rip)\n"
+        "call *" FAULT_DATA(faultAllocateTarget) "\n"
         FAULT_LABEL(faultSiteAllocateReturn)
         "addq $8, %rsp\n"
         ".cfi_adjust_cfa_offset -8\n"
@@ -91,56 +107,13 @@ __asm__(FAULT_BEGIN(faultWriteNil)
         "ret\n"
         FAULT_END);
 
-#elif defined(__i386__)
+#else
 
-__asm__(FAULT_BEGIN(faultWriteNil)
-        "xorl %eax, %eax\n"
-        FAULT_LABEL(faultSiteWriteNil)
-        "movl $1, (%eax)\n"
-        "ret\n"
-        FAULT_END
-        FAULT_BEGIN(faultIntDivide)
-        "xorl %ecx, %ecx\n"
-        "movl $1, %eax\n"
-        "xorl %edx, %edx\n"
-        FAULT_LABEL(faultSiteIntDivide)
-        "divl %ecx\n"
-        "ret\n"
-        FAULT_END
-        FAULT_BEGIN(faultFpuZeroDivide)
-        "fldz\n"
-        "fld1\n"
-        FAULT_LABEL(faultSiteFpuZeroDivide)
-        "fdiv %st(1), %st\n"
-        "fwait\n"
-        "fstp %st(0)\n"
-        "fstp %st(0)\n"
-        "ret\n"
-        FAULT_END
-        FAULT_BEGIN(faultFpuInvalid)
-        "fldz\n"
-        "fldz\n"
-        FAULT_LABEL(faultSiteFpuInvalid)
-        "fdiv %st(1), %st\n"
-        "fwait\n"
-        "fstp %st(0)\n"
-        "fstp %st(0)\n"
-        "ret\n"
-        FAULT_END
-        FAULT_BEGIN(faultFpuOverflow)
-        "fldt " FAULT_SYMBOL(faultLargest) "\n"
-        "fld %st(0)\n"
-        FAULT_LABEL(faultSiteFpuOverflow)
-        "fmul %st(1), %st\n"
-        "fwait\n"
-        "fstp %st(0)\n"
-        "fstp %st(0)\n"
-        "ret\n"
-        FAULT_END
+__asm__(FAULT_COMMON_SITES
         FAULT_BEGIN(faultRunError)
         "pushl $216\n"
         ".cfi_adjust_cfa_offset 4\n"
-        "call *" FAULT_SYMBOL(faultRunErrorTarget) "\n"
+        "call *" FAULT_DATA(faultRunErrorTarget) "\n"
         FAULT_LABEL(faultSiteRunErrorReturn)
         "addl $4, %esp\n"
         ".cfi_adjust_cfa_offset -4\n"
@@ -149,7 +122,7 @@ __asm__(FAULT_BEGIN(faultWriteNil)
         FAULT_BEGIN(faultAllocate)
         "pushl $0x7FFFFFF0\n"
         ".cfi_adjust_cfa_offset 4\n"
-        "call *" FAULT_SYMBOL(faultAllocateTarget) "\n"
+        "call *" FAULT_DATA(faultAllocateTarget) "\n"
         FAULT_LABEL(faultSiteAllocateReturn)
         "addl $4, %esp\n"
         ".cfi_adjust_cfa_offset -4\n"
@@ -159,6 +132,4 @@ __asm__(FAULT_BEGIN(faultWriteNil)
         "ret\n"
         FAULT_END);
 
-#else
-#error "the failure sites are written for x86 processors"
 #endif
