@@ -18,6 +18,7 @@
 #include "locale/date_pattern_translation.hpp"
 #include "locale/locale_formats.hpp"
 #include "locale/locale_loader.hpp"
+#include "locale/month_day_names.hpp"
 #include "locale/parse_int.hpp"
 #include "locale/sys_locale.hpp"
 #include "platform/fake/fake_platform.hpp"
@@ -46,16 +47,11 @@ void resetPlatform(FakePlatform& fake) {
 constexpr LCID kLocales[] = {0, 0x0409, 0x0411, 0x0404, 0x0412, 0x0804, 0x040D, 0x0401, 0x10000};
 constexpr UINT kCodePages[] = {1252, 932, 950, 936, 949, 1255};
 
-// Month and day names: LCTYPE and string-table id, in the record's order.
-constexpr std::array<unsigned, 12> kShortMonthIds = {65498, 65499, 65500, 65501, 65502, 65503,
-                                                     65472, 65473, 65474, 65475, 65476, 65477};
-constexpr std::array<unsigned, 12> kLongMonthIds = {65478, 65479, 65480, 65481, 65482, 65483,
-                                                    65484, 65485, 65486, 65487, 65456, 65457};
-// Index 0 = Sunday, whose locale query is the seventh day name.
+// The LCTYPEs of the day names in the record's order (their string-table
+// names are those of locale/month_day_names.hpp). Index 0 = Sunday, whose
+// locale query is the seventh day name.
 constexpr std::array<LCTYPE, 7> kShortDayTypes = {55, 49, 50, 51, 52, 53, 54};
 constexpr std::array<LCTYPE, 7> kLongDayTypes = {48, 42, 43, 44, 45, 46, 47};
-constexpr std::array<unsigned, 7> kShortDayIds = {65458, 65459, 65460, 65461, 65462, 65463, 65464};
-constexpr std::array<unsigned, 7> kLongDayIds = {65465, 65466, 65467, 65468, 65469, 65470, 65471};
 
 std::vector<LCTYPE> answeredTypes() {
   std::vector<LCTYPE> types = {LOCALE_IDEFAULTANSICODEPAGE,
@@ -294,12 +290,12 @@ void checkFormats(const Expected& e) {
   CHECK(f.shortMonthNames[0].empty() && f.longMonthNames[0].empty());
   CHECK(f.shortDayNames[0].empty() && f.longDayNames[0].empty());
   for (int m = 1; m <= 12; ++m) {
-    CHECK(f.shortMonthNames[m] == e.name(68 + (m - 1), kShortMonthIds[m - 1]));
-    CHECK(f.longMonthNames[m] == e.name(56 + (m - 1), kLongMonthIds[m - 1]));
+    CHECK(f.shortMonthNames[m] == e.name(68 + (m - 1), kShortMonthNameIds[m - 1]));
+    CHECK(f.longMonthNames[m] == e.name(56 + (m - 1), kLongMonthNameIds[m - 1]));
   }
   for (int d = 1; d <= 7; ++d) {
-    CHECK(f.shortDayNames[d] == e.name(kShortDayTypes[d - 1], kShortDayIds[d - 1]));
-    CHECK(f.longDayNames[d] == e.name(kLongDayTypes[d - 1], kLongDayIds[d - 1]));
+    CHECK(f.shortDayNames[d] == e.name(kShortDayTypes[d - 1], kShortDayNameIds[d - 1]));
+    CHECK(f.longDayNames[d] == e.name(kLongDayTypes[d - 1], kLongDayNameIds[d - 1]));
   }
 }
 

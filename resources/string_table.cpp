@@ -14,7 +14,7 @@ struct Entry {
 };
 
 constexpr Entry kStrings[] = {
-#define BOOTSPAN_STRING(id, text) {id, text},
+#define BOOTSPAN_STRING(id, name, text) {id, text},
 #include "resources/strings.inc"
 #undef BOOTSPAN_STRING
 };

@@ -3,6 +3,7 @@
 #include "errors/core/exceptions.hpp"
 #include "errors/core/raise.hpp"
 #include "format/formatted_errors.hpp"
+#include "resources/string_ids.hpp"
 #include "tests/errors/failure_state.hpp"
 #include "tests/test_support.hpp"
 
@@ -118,14 +119,14 @@ class Creation : public FailureStateTest {};
 
 TEST_F(Creation, TheFourWaysSetTheMessage) {
   EXPECT_RAISES(raiseError(newError(EInvalidCast::classRef, "cast")), EInvalidCast, "cast");
-  EXPECT_RAISES(raiseError(newErrorFromTable(EConvertError::classRef, 65521)), EConvertError,
-                "Out of memory");
+  EXPECT_RAISES(raiseError(newErrorFromTable(EConvertError::classRef, msg::outOfMemory)),
+                EConvertError, "Out of memory");
   EXPECT_RAISES(raiseError(newErrorFormatted(EConvertError::classRef, "%d-%s",
                                              list({integerArg(7), zTextArg("x")}))),
                 EConvertError, "7-x");
-  EXPECT_RAISES(
-      raiseError(newErrorFromTableFormatted(EInOutError::classRef, 65522, list({integerArg(32)}))),
-      EInOutError, "I/O error 32");
+  EXPECT_RAISES(raiseError(newErrorFromTableFormatted(
+                    EInOutError::classRef, msg::inOutErrorTemplate, list({integerArg(32)}))),
+                EInOutError, "I/O error 32");
   EXPECT_RAISES(raiseError(newErrorFromTable(EConvertError::classRef, 1)), EConvertError, "");
 }
 
@@ -133,12 +134,15 @@ TEST_F(Creation, AFormatErrorReplacesTheErrorBeingMade) {
   // The half-built error is released (a sanitizer build reports a leak if not).
   EXPECT_RAISES(newErrorFormatted(EAccessViolation::classRef, "%d", list({zTextArg("x")})),
                 EConvertError, "Format '%d' invalid or incompatible with argument");
-  EXPECT_RAISES(newErrorFromTableFormatted(EAccessViolation::classRef, 65497, list({})),
+  EXPECT_RAISES(newErrorFromTableFormatted(EAccessViolation::classRef, msg::accessViolationInModule,
+                                           list({})),
                 EConvertError, "No argument for format '%p'");
 }
 
 TEST_F(Creation, RaiseConvertErrorRaisesFromInsideItself) {
-  auto raised = raisedBy([] { raiseConvertError(65520, list({integerArg(0), integerArg(5)})); });
+  auto raised = raisedBy([] {
+    raiseConvertError(msg::invalidTimestamp, list({integerArg(0), integerArg(5)}));
+  });
   ASSERT_TRUE(raised);
   EXPECT_EQ(raised->className, "EConvertError");
   EXPECT_EQ(raised->message, "'0.5' is not a valid timestamp");

@@ -3,6 +3,7 @@
 
 #include "errors/core/raise.hpp"
 #include "errors/run_errors.hpp"
+#include "resources/string_ids.hpp"
 #include "tests/errors/failure_state.hpp"
 #include "tests/test_support.hpp"
 
@@ -166,9 +167,9 @@ TEST_F(RunErrors, HooksAreInstalledAfterTheHeapErrorsAndRemovedAfterThem) {
   removeErrorHooks();
   abstractHook = nullptr;
   LoadRecordingPlatform recording;
-  recording.failingLoad = 65505;  // the second heap error cannot be made
+  recording.failingLoad = msg::invalidPointer;  // the second heap error cannot be made
   EXPECT_RAISES(installErrorHooks(), EConvertError, "no strings");
-  EXPECT_EQ(recording.loads, (std::vector<UINT>{65521, 65505}));
+  EXPECT_EQ(recording.loads, (std::vector<UINT>{msg::outOfMemory, msg::invalidPointer}));
   EXPECT_NE(outOfMemoryError, nullptr);
   EXPECT_EQ(invalidPointerError, nullptr);
   EXPECT_EQ(runErrorHook, nullptr);

@@ -11,6 +11,7 @@
 #include "locale/time_patterns.hpp"
 #include "locale_state_fixture.hpp"
 #include "platform/platform.hpp"
+#include "resources/string_ids.hpp"
 
 namespace bootspan {
 namespace {
@@ -223,8 +224,8 @@ TEST_F(LocaleLoader, MissingNamesComeFromTheStringTableOrStayEmpty) {
   fake.answer(LOCALE_SMONTHNAME1 + 3, "");                           // empty: April
   fake.answer(LOCALE_SABBREVMONTHNAME1 + 4, std::string(256, 'm'));  // too long: May
   fake.answer(LOCALE_SDAYNAME1 + 6, "Sonntag");
-  fake.strings.erase(65471);  // Saturday
-  fake.strings.erase(65477);  // Dec
+  fake.strings.erase(msg::saturday);
+  fake.strings.erase(msg::shortDecember);
   loadMonthDayNames();
   EXPECT_EQ(localeFormats.longMonthNames[3], "Maerz");
   EXPECT_EQ(localeFormats.longMonthNames[4], "April");

@@ -5,6 +5,7 @@
 
 #include "locale/locale_queries.hpp"
 #include "locale_state_fixture.hpp"
+#include "resources/string_ids.hpp"
 
 namespace bootspan {
 namespace {
@@ -99,15 +100,15 @@ TEST_F(LocaleQueries, AnAnswerCountBeyondTheBufferIsTakenAsAFailure) {
 
 TEST_F(LocaleQueries, NamesFallBackToTheStringTable) {
   fake.answer(LOCALE_SMONTHNAME1, "Januar");
-  EXPECT_EQ(localeNameOrBuiltIn(kLocale, LOCALE_SMONTHNAME1, 65478), "Januar");
+  EXPECT_EQ(localeNameOrBuiltIn(kLocale, LOCALE_SMONTHNAME1, msg::january), "Januar");
   fake.answer(LOCALE_SMONTHNAME1, "");
-  EXPECT_EQ(localeNameOrBuiltIn(kLocale, LOCALE_SMONTHNAME1, 65478), "January");
+  EXPECT_EQ(localeNameOrBuiltIn(kLocale, LOCALE_SMONTHNAME1, msg::january), "January");
   fake.localeAnswers.clear();
-  EXPECT_EQ(localeNameOrBuiltIn(kLocale, LOCALE_SMONTHNAME1, 65478), "January");
-  fake.strings.erase(65478);
-  EXPECT_EQ(localeNameOrBuiltIn(kLocale, LOCALE_SMONTHNAME1, 65478), "");
+  EXPECT_EQ(localeNameOrBuiltIn(kLocale, LOCALE_SMONTHNAME1, msg::january), "January");
+  fake.strings.erase(msg::january);
+  EXPECT_EQ(localeNameOrBuiltIn(kLocale, LOCALE_SMONTHNAME1, msg::january), "");
   fake.answer(LOCALE_SMONTHNAME1, std::string(300, 'n'));  // does not fit: no name
-  EXPECT_EQ(localeNameOrBuiltIn(kLocale, LOCALE_SMONTHNAME1, 65478), "");
+  EXPECT_EQ(localeNameOrBuiltIn(kLocale, LOCALE_SMONTHNAME1, msg::january), "");
 }
 
 }  // namespace
