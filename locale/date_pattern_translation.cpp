@@ -37,6 +37,16 @@ std::size_t characterLength(std::string_view pattern, std::size_t at) {
   return static_cast<std::size_t>(n) < left ? static_cast<std::size_t>(n) : left;
 }
 
+// When a double-byte character starts at `i`, appends it whole to `result`,
+// moves `i` past it and gives true; otherwise changes nothing.
+bool copiedDoubleByteCharacter(std::string_view pattern, std::size_t& i, std::string& result) {
+  if (!leadBytes.contains(pattern[i])) return false;
+  const std::size_t n = characterLength(pattern, i);
+  result.append(pattern.substr(i, n));
+  i += n;
+  return true;
+}
+
 // The era-calendar form: year letters become era-year letters, "gg" becomes
 // "ggg".
 std::string withEraTokens(std::string_view pattern) {
@@ -44,10 +54,8 @@ std::string withEraTokens(std::string_view pattern) {
   result.reserve(pattern.size() + pattern.size() / 2);
   std::size_t i = 0;
   while (i < pattern.size()) {
-    if (leadBytes.contains(pattern[i])) {
-      const std::size_t n = characterLength(pattern, i);
-      result.append(pattern.substr(i, n));
-      i += n;
+    if (copiedDoubleByteCharacter(pattern, i, result)) {
+      continue;
     } else if (runOf(pattern, i, 'g', 2)) {
       result += "ggg";
       i += 2;
@@ -76,14 +84,9 @@ std::string withoutEraLetters(std::string_view pattern) {
   result.reserve(pattern.size());
   std::size_t i = 0;
   while (i < pattern.size()) {
-    if (leadBytes.contains(pattern[i])) {
-      const std::size_t n = characterLength(pattern, i);
-      result.append(pattern.substr(i, n));
-      i += n;
-    } else {
-      if (asciiLower(pattern[i]) != 'g') result += pattern[i];
-      i += 1;
-    }
+    if (copiedDoubleByteCharacter(pattern, i, result)) continue;
+    if (asciiLower(pattern[i]) != 'g') result += pattern[i];
+    i += 1;
   }
   return result;
 }
