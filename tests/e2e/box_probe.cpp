@@ -1,7 +1,7 @@
 // Runs a program, waits for the message box it shows, reports the box and
 // presses OK, then reports the program's exit code.
 //
-//   box_probe [--uptime] program.exe [arguments...]
+//   box_probe [--uptime] [--hold MS] program.exe [arguments...]
 //
 // Output, one field a line: ticks_before, ticks_after, caption, text (CR and
 // LF written as \r and \n), icon (none or shown), buttons (control
@@ -9,10 +9,13 @@
 // With --uptime the probe also checks that the text is the uptime sentence
 // for a tick count between ticks_before and ticks_after, written the way this
 // locale's answers say (read here, in the same run), and exits 1 if not.
+// With --hold the box stays up MS milliseconds after it is reported, long
+// enough for a screenshot (scripts/screenshot.sh).
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <initializer_list>
 #include <string>
@@ -115,12 +118,18 @@ std::string expectedSentence(DWORD ticks) {
 int main(int argc, char** argv) {
   int first = 1;
   bool uptime = false;
-  if (argc > 1 && std::strcmp(argv[1], "--uptime") == 0) {
-    uptime = true;
-    first = 2;
+  DWORD holdMs = 0;
+  for (; first < argc; ++first) {
+    if (std::strcmp(argv[first], "--uptime") == 0) {
+      uptime = true;
+    } else if (std::strcmp(argv[first], "--hold") == 0 && first + 1 < argc) {
+      holdMs = static_cast<DWORD>(std::strtoul(argv[++first], nullptr, 10));
+    } else {
+      break;
+    }
   }
   if (first >= argc) {
-    std::fprintf(stderr, "usage: box_probe [--uptime] program.exe [arguments...]\n");
+    std::fprintf(stderr, "usage: box_probe [--uptime] [--hold MS] program.exe [arguments...]\n");
     return 2;
   }
   std::string commandLine = "\"" + windowsPath(argv[first]) + "\"";
@@ -172,6 +181,7 @@ int main(int argc, char** argv) {
       std::printf(i ? ",%d" : "%d", buttons[i]);
     std::printf("\n");
     std::fflush(stdout);
+    if (holdMs != 0) Sleep(holdMs);
     PostMessageA(search.found, WM_COMMAND, IDOK, 0);
   } else {
     std::printf("caption=\ntext=\nicon=none\nbuttons=\n");
