@@ -51,6 +51,25 @@ count_ctest() {
   return 0
 }
 
+# Adds the "<what> ok", "<what> FAILED" and "<what> skipped" lines of a log
+# to the totals.
+count_checks() {
+  local name=$1 log=$2 ok bad skip
+  ok=$(grep -cE '^[a-z]+ ok ' "$log")
+  bad=$(grep -cE '^[a-z]+ FAILED' "$log")
+  skip=$(grep -cE '^[a-z]+ skipped ' "$log")
+  passed=$((passed + ok))
+  failed=$((failed + bad))
+  skipped=$((skipped + skip))
+  [ "$bad" -gt 0 ] && failures+=("$name: $bad checks failed")
+  [ "$skip" -gt 0 ] && skips+=("$name: $(grep -E '^[a-z]+ skipped ' "$log" | cut -d' ' -f3- | paste -sd';')")
+  if [ "$ok" -eq 0 ] && [ "$bad" -eq 0 ]; then
+    failed=$((failed + 1))
+    failures+=("$name: no check ran")
+  fi
+  return 0
+}
+
 build_preset() {
   local preset=$1
   echo "=== build $preset"
@@ -108,6 +127,22 @@ if build_preset win32; then
     skips+=("win32: ${wine_tests:-0} tests need Wine, which needs a kernel that runs 32-bit code")
     end_phase "test win32 (file checks)"
   fi
+fi
+
+# Release: the two packages built, unpacked and run, and Bootspan.exe built a
+# second time to the same bytes.
+if [ -x build/host-release/app/bootspan ] && [ -f build/win32/app/Bootspan.exe ]; then
+  echo "=== packages"
+  {
+    if scripts/package.sh; then
+      tests/packages/check_packages.sh
+    else
+      echo "package FAILED build: scripts/package.sh stopped"
+    fi
+    tests/packages/check_reproducible.sh
+  } 2>&1 | tee "$log_dir/packages.log" | grep -E '^(package|reproducible)[ :]' | grep -v '^package: building'
+  count_checks packages "$log_dir/packages.log"
+  end_phase "packages"
 fi
 
 # Fuzz targets, a short fixed time each.
