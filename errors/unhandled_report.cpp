@@ -1,7 +1,6 @@
 #include "errors/unhandled_report.hpp"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -12,6 +11,7 @@
 #include "format/format.hpp"
 #include "locale/multibyte.hpp"
 #include "platform/platform.hpp"
+#include "platform/show_text.hpp"
 
 namespace bootspan {
 
@@ -89,18 +89,11 @@ std::size_t composeReport(const TObject* error, const void* address, char* buffe
 
 void showReport(const TObject* error, const void* address) {
   char text[kReportCapacity + 1];
-  const std::size_t length = composeReport(error, address, text, kReportCapacity);
-  if (isConsoleProcess) {
-    std::fflush(stdout);
-    const HANDLE out = platform().GetStdHandle(STD_OUTPUT_HANDLE);
-    DWORD written = 0;
-    platform().WriteFile(out, text, static_cast<DWORD>(length), &written, nullptr);
-    platform().WriteFile(out, "\r\n", 2, &written, nullptr);
-  } else {
-    char caption[kCaptionSize] = {};
+  composeReport(error, address, text, kReportCapacity);
+  char caption[kCaptionSize] = {};
+  if (!isConsoleProcess)
     platform().LoadStringA(programModule(), kReportCaption, caption, kCaptionSize);
-    platform().MessageBoxA(nullptr, text, caption, MB_TASKMODAL | MB_ICONERROR);
-  }
+  showText(platform(), isConsoleProcess, text, caption, MB_TASKMODAL | MB_ICONERROR);
 }
 
 void reportUnhandled(TObject* error, const void* address) {

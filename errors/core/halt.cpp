@@ -1,22 +1,18 @@
 #include "errors/core/halt.hpp"
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "errors/core/module_table.hpp"
 #include "errors/core/top_level.hpp"
 #include "platform/platform.hpp"
-
-#ifndef BOOTSPAN_CONSOLE_PROCESS
-#define BOOTSPAN_CONSOLE_PROCESS 0
-#endif
+#include "platform/show_text.hpp"
 
 namespace bootspan {
 
 std::int32_t exitCode = 0;
 const void* errorAddress = nullptr;
-bool isConsoleProcess = BOOTSPAN_CONSOLE_PROCESS != 0;
+bool isConsoleProcess = false;
 char runErrorLine[kRunErrorLineLength + 1];
 
 namespace {
@@ -57,16 +53,7 @@ void composeRunErrorLine() {
 }
 
 void showRunErrorLine() {
-  if (isConsoleProcess) {
-    std::fflush(stdout);
-    const HANDLE out = platform().GetStdHandle(STD_OUTPUT_HANDLE);
-    DWORD written = 0;
-    platform().WriteFile(out, runErrorLine, static_cast<DWORD>(std::strlen(runErrorLine)), &written,
-                         nullptr);
-    platform().WriteFile(out, "\r\n", 2, &written, nullptr);
-  } else {
-    platform().MessageBoxA(nullptr, runErrorLine, kRunErrorCaption, MB_OK);
-  }
+  showText(platform(), isConsoleProcess, runErrorLine, kRunErrorCaption, MB_OK);
 }
 
 void addExitProc(TExitProc& entry) {

@@ -111,6 +111,7 @@ bool topLevelHandler(const EXCEPTION_RECORD& record) {
 void runProgram(std::span<const TModuleEntry> modules, void (*mainBlock)()) {
   exitCode = 0;
   errorAddress = nullptr;
+  isConsoleProcess = platform().isConsoleProcess();
   installTopLevelHandler();
   runGuarded([&] {
     startModules(modules);

@@ -50,7 +50,8 @@ void removeTopLevelHandler();
 // ends, or a failure raised on the way (say by a finalisation) propagates.
 bool topLevelHandler(const EXCEPTION_RECORD& record);
 
-// The program's entry: sets exitCode and errorAddress to 0, registers the
+// The program's entry: sets exitCode and errorAddress to 0 and
+// isConsoleProcess to the platform backend's answer, registers the
 // last-resort handler, starts the modules, runs `mainBlock` and ends in
 // haltSequence. Every escaped failure goes to topLevelHandler, and so does a
 // failure raised while one is being handled. When the handler declines, the

@@ -158,6 +158,15 @@ TEST_F(Entry, AnErrorInTheMainBlockIsReportedBeforeTheModulesFinish) {
   EXPECT_EQ(trail.back(), "finish early");
 }
 
+TEST_F(Entry, AConsoleBackendGetsTheReportOnStandardOutput) {
+  fake.consoleProcess = true;
+  failingStep = "main";
+  EXPECT_EQ(run([] { step("main"); }), 1);
+  EXPECT_TRUE(fake.boxes.empty());
+  EXPECT_EQ(fake.standardOutput,
+            "Exception EConvertError in module Bootspan.exe at 00001234.\nmain.\r\n");
+}
+
 TEST_F(Entry, AFailedStartUpEndsAsRunError217) {
   failingStep = "start early";
   EXPECT_EQ(run([] { step("main"); }), 217);
