@@ -100,11 +100,11 @@ bool topLevelHandler(const EXCEPTION_RECORD& record) {
     error = reinterpret_cast<TObject*>(record.ExceptionInformation[1]);
     address = reinterpret_cast<const void*>(record.ExceptionInformation[0]);
   } else {
-    if (systemErrorHook != nullptr) error = systemErrorHook(&record);
+    if (runtimeHooks.systemErrorHook != nullptr) error = runtimeHooks.systemErrorHook(&record);
     address = record.ExceptionAddress;
     if (error == nullptr) runErrorAt(exitCodeForException(record.ExceptionCode), address);
   }
-  if (unhandledHook != nullptr) unhandledHook(error, address);
+  if (runtimeHooks.unhandledHook != nullptr) runtimeHooks.unhandledHook(error, address);
   runErrorAt(kUnhandledWithoutHookExitCode, address);
 }
 

@@ -90,10 +90,10 @@ TEST_F(LastResort, WithoutTheSystemHookPlatformExceptionsEndWithTheirExitCode) {
               "Runtime error " + std::to_string(exit) + " at " + lineAddress(0x00412F60));
   }
   // A hook that makes nothing counts as none.
-  systemErrorHook = [](const EXCEPTION_RECORD*) -> Exception* { return nullptr; };
+  runtimeHooks.systemErrorHook = [](const EXCEPTION_RECORD*) -> Exception* { return nullptr; };
   EXPECT_EQ(exitCodeOf([&] { topLevelHandler(faultRecord(EXCEPTION_PRIV_INSTRUCTION, 0x10)); }),
             218);
-  systemErrorHook = nullptr;
+  runtimeHooks.systemErrorHook = nullptr;
 }
 
 // The program's entry, run to its end with a module table of our own.
@@ -189,7 +189,7 @@ TEST_F(Entry, AFailedStartUpAfterTheHooksEndsAsRunError217) {
          removeErrorHooks();
          releaseErrorTables();
        }},
-      {"failing", [] { step("main"); }, [] { hooked = unhandledHook != nullptr; }},
+      {"failing", [] { step("main"); }, [] { hooked = runtimeHooks.unhandledHook != nullptr; }},
   };
   EXPECT_EQ(exitCodeOf([&] { runProgram(modules, nullptr); }), 217);
   EXPECT_TRUE(hooked);
