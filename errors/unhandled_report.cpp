@@ -1,5 +1,6 @@
 #include "errors/unhandled_report.hpp"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -46,9 +47,10 @@ TReportPlace reportPlace(Platform& backend, const void* address) {
     if (place.offset != 0) place.offset -= kNoModuleBias;
   }
   const char* separator = scanLastChar(module.path, '\\');
-  std::strncpy(place.moduleName, separator != nullptr ? separator + 1 : module.path,
-               kModuleNameLimit);
-  place.moduleName[kModuleNameLimit] = '\0';
+  const char* name = separator != nullptr ? separator + 1 : module.path;
+  const std::size_t length = std::min(std::strlen(name), kModuleNameLimit);
+  std::memcpy(place.moduleName, name, length);
+  place.moduleName[length] = '\0';
   return place;
 }
 
