@@ -32,22 +32,22 @@ void installErrorHooks() {
       static_cast<EOutOfMemory*>(newErrorFromTable(EOutOfMemory::classRef, kOutOfMemoryMessage));
   invalidPointerError = static_cast<EInvalidPointer*>(
       newErrorFromTable(EInvalidPointer::classRef, kInvalidPointerMessage));
-  runErrorHook = raiseRunError;
-  unhandledHook = reportUnhandled;
-  systemClassHook = systemExceptionClass;
-  systemErrorHook = errorFromSystemException;
-  assertHook = raiseAssertionFailed;
-  abstractHook = raiseAbstractError;
+  runtimeHooks = TRuntimeHooks{
+      .runErrorHook = raiseRunError,
+      .unhandledHook = reportUnhandled,
+      .systemClassHook = systemExceptionClass,
+      .systemErrorHook = errorFromSystemException,
+      .assertHook = raiseAssertionFailed,
+      .abstractHook = raiseAbstractError,
+  };
 }
 
 void removeErrorHooks() {
   releaseHeapError(outOfMemoryError);
   releaseHeapError(invalidPointerError);
-  runErrorHook = nullptr;
-  unhandledHook = nullptr;
-  systemClassHook = nullptr;
-  systemErrorHook = nullptr;
-  assertHook = nullptr;
+  // Every hook null again but abstractHook: an abstract call raises its
+  // error also after shut-down.
+  runtimeHooks = TRuntimeHooks{.abstractHook = runtimeHooks.abstractHook};
 }
 
 }  // namespace bootspan

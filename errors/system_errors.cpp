@@ -6,6 +6,7 @@
 #include "errors/core/messages.hpp"
 #include "errors/core/raise.hpp"
 #include "errors/error_tables.hpp"
+#include "errors/module_lookup.hpp"
 #include "format/formatted_errors.hpp"
 #include "locale/multibyte.hpp"
 #include "platform/platform.hpp"
@@ -21,7 +22,6 @@ constexpr unsigned kViolationInModuleMessage = 65497;
 constexpr unsigned kViolationMessage = 65507;
 constexpr unsigned kReadMessage = 65518;
 constexpr unsigned kWriteMessage = 65519;
-constexpr DWORD kModulePathSize = 261;
 
 // The part of `path` after its last "\" or ":", searching from the end; a
 // delimiter that is the trail byte of a double-byte character does not count
@@ -100,19 +100,10 @@ EAccessViolation* newAccessViolation(const EXCEPTION_RECORD* record) {
       loadMessage(record->ExceptionInformation[0] != 0 ? kWriteMessage : kReadMessage);
   const void* target = reinterpret_cast<const void*>(record->ExceptionInformation[1]);
 
-  MEMORY_BASIC_INFORMATION region{};
-  char path[kModulePathSize];
-  DWORD pathLength = 0;
-  if (platform().VirtualQuery(record->ExceptionAddress, &region, sizeof region) != 0 &&
-      region.State == MEM_COMMIT) {
-    pathLength = platform().GetModuleFileNameA(static_cast<HMODULE>(region.AllocationBase), path,
-                                               kModulePathSize);
-  }
-
   Exception* error;
-  if (pathLength != 0) {
-    path[pathLength < kModulePathSize ? pathLength : kModulePathSize - 1] = '\0';
-    const std::string moduleName(afterLastDelimiter(path));
+  TModuleAt module;
+  if (findModuleAt(platform(), record->ExceptionAddress, module)) {
+    const std::string moduleName(afterLastDelimiter(module.path));
     const std::string templateText = loadMessage(kViolationInModuleMessage);
     const TArgValue args[] = {pointerArg(record->ExceptionAddress), textArg(moduleName),
                               textArg(access), pointerArg(target)};

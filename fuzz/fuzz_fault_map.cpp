@@ -283,14 +283,14 @@ std::string readPath(Reader& in) {
   return path;
 }
 
-// Hands `record` to the last-resort handler with the hooks installed: the
+// Hands `failure` to the last-resort handler with the hooks installed: the
 // process ends with exit code 1 after exactly one report, `expected` cut at
 // 1023 bytes. The handler releases the error it reports.
-void reportAndCheck(FakePlatform& fake, const EXCEPTION_RECORD& record,
+void reportAndCheck(FakePlatform& fake, const TEscapedFailure& failure,
                     const std::string& expected) {
   fake.boxes.clear();
   fake.standardOutput.clear();
-  CHECK(exitOf([&] { topLevelHandler(record); }) == 1);
+  CHECK(exitOf([&] { topLevelHandler(failure); }) == 1);
   const std::string report = onlyReport(fake, "Application Error", MB_TASKMODAL | MB_ICONERROR);
   CHECK(report == expected.substr(0, kReportLimit));
 }
@@ -407,7 +407,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CHECK(inOutResult == 0);
       }
       const std::string expected = expectedReport(error, address, memory);
-      reportAndCheck(fake, languageRecord(error, raisedAt), expected);
+      reportAndCheck(fake, escapedError(error, raisedAt), expected);
       removeErrorHooks();
       break;
     }
@@ -423,7 +423,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (record.ExceptionCode == languageErrorCode) record.ExceptionCode = 0xE0000001;
       const auto address = reinterpret_cast<std::uintptr_t>(record.ExceptionAddress);
       if ((flags & 16) != 0) {
-        const std::uint32_t code = exitOf([&] { topLevelHandler(record); });
+        const std::uint32_t code = exitOf([&] { topLevelHandler(escapedException(record)); });
         const std::int32_t expected = rowOfCode(record.ExceptionCode).exitCode;
         CHECK(code == static_cast<std::uint32_t>(expected));
         // Also at address 0: no failure ends without its one report.
@@ -441,7 +441,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string expected = expectedReport(error, address, memory);
         releaseError(error);
         // The handler makes the same error through the system hook.
-        reportAndCheck(fake, record, expected);
+        reportAndCheck(fake, escapedException(record), expected);
         removeErrorHooks();
       }
       break;

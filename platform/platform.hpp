@@ -51,6 +51,11 @@ class Platform {
                          void* returnValue) = 0;
   virtual LONG UnhandledExceptionFilter(EXCEPTION_POINTERS* pointers) = 0;
   [[noreturn]] virtual void ExitProcess(UINT exitCode) = 0;
+
+  // True when the program runs as a console program: its texts go to
+  // standard output instead of message boxes (see platform/show_text.hpp).
+  // The Linux program is one, the Windows program is a windowed one.
+  virtual bool isConsoleProcess() = 0;
 };
 
 // The backend in force for the whole process.

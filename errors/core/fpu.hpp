@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "platform/fpu_control.hpp"
+
 namespace bootspan {
 
 inline constexpr std::uint16_t kDefaultFpuControlWord = 0x1332;
@@ -17,10 +19,5 @@ extern std::uint16_t fpuDefaultControlWord;
 // Initialises the floating-point unit (empty register stack, no pending
 // exception) and loads fpuDefaultControlWord.
 void resetFpu();
-
-// The x87 control word in force, and loading one. On processors without an
-// x87 unit these read 0 and do nothing.
-std::uint16_t fpuControlWord();
-void loadFpuControlWord(std::uint16_t word);
 
 }  // namespace bootspan

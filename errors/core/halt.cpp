@@ -1,22 +1,18 @@
 #include "errors/core/halt.hpp"
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "errors/core/module_table.hpp"
 #include "errors/core/top_level.hpp"
 #include "platform/platform.hpp"
-
-#ifndef BOOTSPAN_CONSOLE_PROCESS
-#define BOOTSPAN_CONSOLE_PROCESS 0
-#endif
+#include "platform/show_text.hpp"
 
 namespace bootspan {
 
 std::int32_t exitCode = 0;
 const void* errorAddress = nullptr;
-bool isConsoleProcess = BOOTSPAN_CONSOLE_PROCESS != 0;
+bool isConsoleProcess = false;
 char runErrorLine[kRunErrorLineLength + 1];
 
 namespace {
@@ -32,41 +28,40 @@ TExitProc* exitProcs = nullptr;
 // a report.
 bool runErrorPending = false;
 
-}  // namespace
-
-void composeRunErrorLine() {
+// Writes the run-error line of `code` at `address` into `line`, from a
+// fresh copy of its lead: the code in decimal with its last digit at index
+// 16, the address in upper-case hexadecimal ending at the last index.
+void writeRunErrorLine(char (&line)[kRunErrorLineLength + 1], std::int32_t code,
+                       const void* address) {
   static_assert(sizeof kRunErrorLead - 1 == 21);
-  std::memcpy(runErrorLine, kRunErrorLead, 21);
-  std::memset(runErrorLine + 21, '0', kRunErrorAddressDigits);
-  runErrorLine[kRunErrorLineLength] = '\0';
+  std::memcpy(line, kRunErrorLead, 21);
+  std::memset(line + 21, '0', kRunErrorAddressDigits);
+  line[kRunErrorLineLength] = '\0';
 
   // A 32-bit code has at most 10 digits, so the leftmost lands at index 7.
-  auto code = static_cast<std::uint32_t>(exitCode);
+  auto digits = static_cast<std::uint32_t>(code);
   std::size_t i = kCodeLastDigit;
   do {
-    runErrorLine[i--] = static_cast<char>('0' + code % 10);
-    code /= 10;
-  } while (code != 0);
+    line[i--] = static_cast<char>('0' + digits % 10);
+    digits /= 10;
+  } while (digits != 0);
 
-  auto address = reinterpret_cast<std::uintptr_t>(errorAddress);
+  auto bits = reinterpret_cast<std::uintptr_t>(address);
   i = kRunErrorLineLength - 1;
-  while (address != 0) {
-    runErrorLine[i--] = "0123456789ABCDEF"[address & 0xF];
-    address >>= 4;
+  while (bits != 0) {
+    line[i--] = "0123456789ABCDEF"[bits & 0xF];
+    bits >>= 4;
   }
 }
 
+}  // namespace
+
+void composeRunErrorLine() {
+  writeRunErrorLine(runErrorLine, exitCode, errorAddress);
+}
+
 void showRunErrorLine() {
-  if (isConsoleProcess) {
-    std::fflush(stdout);
-    const HANDLE out = platform().GetStdHandle(STD_OUTPUT_HANDLE);
-    DWORD written = 0;
-    platform().WriteFile(out, runErrorLine, static_cast<DWORD>(std::strlen(runErrorLine)), &written,
-                         nullptr);
-    platform().WriteFile(out, "\r\n", 2, &written, nullptr);
-  } else {
-    platform().MessageBoxA(nullptr, runErrorLine, kRunErrorCaption, MB_OK);
-  }
+  showText(platform(), isConsoleProcess, runErrorLine, kRunErrorCaption, MB_OK);
 }
 
 void addExitProc(TExitProc& entry) {

@@ -17,8 +17,9 @@ extern std::int32_t exitCode;
 extern const void* errorAddress;
 
 // True when the program is a console program: reports and run errors go to
-// standard output instead of message boxes. The Linux build is one, the
-// Windows build is not.
+// standard output instead of message boxes. False until the program's entry
+// (runProgram) takes the answer of the platform backend: the Linux build is
+// one, the Windows build is not.
 extern bool isConsoleProcess;
 
 // The run-error line: "Runtime error", five blanks (indexes 13 to 17), "at",

@@ -2,12 +2,7 @@
 
 namespace bootspan {
 
-TRunErrorHook runErrorHook = nullptr;
-TUnhandledHook unhandledHook = nullptr;
-TSystemErrorHook systemErrorHook = nullptr;
-TSystemClassHook systemClassHook = nullptr;
-TAssertHook assertHook = nullptr;
-TAbstractHook abstractHook = nullptr;
+TRuntimeHooks runtimeHooks;
 
 thread_local std::int32_t inOutResult = 0;
 

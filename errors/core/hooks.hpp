@@ -1,8 +1,8 @@
-// The runtime's hooks: process-wide entries through which the utility
-// library takes over the failures the runtime detects. Each is null until the
-// utility library installs it (errors/error_hooks.hpp) and null again after
-// it removes it; while a hook is null the runtime reports by itself with a
-// numbered run error.
+// The runtime's hooks: one process-wide record of the entries through which
+// the utility library takes over the failures the runtime detects. Each is
+// null until the utility library installs it (errors/error_hooks.hpp) and null
+// again after it removes it; while a hook is null the runtime reports by
+// itself with a numbered run error.
 #pragma once
 
 #include <cstdint>
@@ -31,12 +31,18 @@ using TAssertHook = void (*)(const std::string& message, const std::string& file
 // Called when an abstract operation is called; raises and never returns.
 using TAbstractHook = void (*)();
 
-extern TRunErrorHook runErrorHook;
-extern TUnhandledHook unhandledHook;
-extern TSystemErrorHook systemErrorHook;
-extern TSystemClassHook systemClassHook;
-extern TAssertHook assertHook;
-extern TAbstractHook abstractHook;
+// The six hooks, in the order the utility library installs them.
+struct TRuntimeHooks {
+  TRunErrorHook runErrorHook = nullptr;
+  TUnhandledHook unhandledHook = nullptr;
+  TSystemClassHook systemClassHook = nullptr;
+  TSystemErrorHook systemErrorHook = nullptr;
+  TAssertHook assertHook = nullptr;
+  TAbstractHook abstractHook = nullptr;
+};
+
+// The hooks in force for the whole process.
+extern TRuntimeHooks runtimeHooks;
 
 // The input/output result of the calling thread: the code of the last failed
 // input/output operation, 0 when none.

@@ -86,7 +86,7 @@ std::int32_t exitCodeForException(DWORD exceptionCode) {
 
 void runtimeFailure(std::uint8_t reason, const void* address) {
   reason &= 0x7F;
-  if (runErrorHook != nullptr) runErrorHook(reason, address);
+  if (runtimeHooks.runErrorHook != nullptr) runtimeHooks.runErrorHook(reason, address);
   runErrorAt(exitCodeForReason(reason), address);
 }
 
@@ -94,13 +94,14 @@ __attribute__((noinline)) void assertionFailed(const std::string& message,
                                                const std::string& fileName,
                                                std::int32_t lineNumber) {
   const void* address = __builtin_return_address(0);
-  if (assertHook != nullptr) assertHook(message, fileName, lineNumber, address);
+  if (runtimeHooks.assertHook != nullptr)
+    runtimeHooks.assertHook(message, fileName, lineNumber, address);
   runtimeFailure(kReasonAssertionFailed, address);
 }
 
 __attribute__((noinline)) void abstractCall() {
   const void* address = __builtin_return_address(0);
-  if (abstractHook != nullptr) abstractHook();
+  if (runtimeHooks.abstractHook != nullptr) runtimeHooks.abstractHook();
   runErrorAt(kAbstractCallExitCode, address);
 }
 

@@ -6,8 +6,9 @@
 namespace bootspan {
 
 void raiseSystemFault(const EXCEPTION_RECORD& record) {
-  if (systemErrorHook != nullptr) {
-    if (Exception* error = systemErrorHook(&record)) raiseErrorAt(error, record.ExceptionAddress);
+  if (runtimeHooks.systemErrorHook != nullptr) {
+    if (Exception* error = runtimeHooks.systemErrorHook(&record))
+      raiseErrorAt(error, record.ExceptionAddress);
   }
   TSystemFault fault{record};
   fault.record.ExceptionRecord = nullptr;

@@ -24,12 +24,13 @@ constexpr int kMaxHandlerPasses = 16;
 
 // The failure being handled. Kept in static storage: the error object it
 // names stays referenced until the process ends.
-EXCEPTION_RECORD escaped;
+TEscapedFailure escaped;
 
 // The processor context handed to UnhandledExceptionFilter: the failing
 // context is gone once C++ unwinding has reached the entry.
 alignas(16) unsigned char contextArea[1024];
 
+// The record a C++ exception of a foreign type has on the platform.
 EXCEPTION_RECORD foreignRecord() {
   EXCEPTION_RECORD record{};
   record.ExceptionCode = foreignExceptionCode;
@@ -44,19 +45,29 @@ bool runGuarded(F&& body) {
     body();
     return true;
   } catch (const TRaisedError& raised) {
-    escaped = languageRecord(raised.error, raised.address);
+    escaped = escapedError(raised.error, raised.address);
   } catch (const TSystemFault& fault) {
-    escaped = fault.record;
+    escaped = escapedException(fault.record);
   } catch (const std::exception&) {
-    escaped = foreignRecord();
+    escaped = escapedException(foreignRecord());
   }
   return false;
+}
+
+// True unless UnhandledExceptionFilter leaves the failure to the platform
+// (a debugger claims it).
+bool filterLetsUsHandle(EXCEPTION_RECORD record) {
+  EXCEPTION_POINTERS pointers{};
+  pointers.ExceptionRecord = &record;
+  pointers.ContextRecord = reinterpret_cast<decltype(pointers.ContextRecord)>(contextArea);
+  return platform().UnhandledExceptionFilter(&pointers) != EXCEPTION_CONTINUE_SEARCH;
 }
 
 // Leaves the failure to the platform: raised again with nothing of ours in
 // the way. Ends the process with the exception code should the platform
 // give control back.
-[[noreturn]] void declineToPlatform(const EXCEPTION_RECORD& record) {
+[[noreturn]] void declineToPlatform(const TEscapedFailure& failure) {
+  const EXCEPTION_RECORD record = platformRecord(failure);
   removeTopLevelHandler();
   platform().RaiseException(record.ExceptionCode, EXCEPTION_NONCONTINUABLE, record.NumberParameters,
                             record.ExceptionInformation);
@@ -64,17 +75,6 @@ bool runGuarded(F&& body) {
 }
 
 }  // namespace
-
-EXCEPTION_RECORD languageRecord(TObject* error, const void* address) {
-  EXCEPTION_RECORD record{};
-  record.ExceptionCode = languageErrorCode;
-  record.ExceptionFlags = EXCEPTION_NONCONTINUABLE;
-  record.ExceptionAddress = const_cast<void*>(address);
-  record.NumberParameters = 7;
-  record.ExceptionInformation[0] = reinterpret_cast<ULONG_PTR>(address);
-  record.ExceptionInformation[1] = reinterpret_cast<ULONG_PTR>(error);
-  return record;
-}
 
 void installTopLevelHandler() {
   installFaultTrap(raiseSystemFault);
@@ -84,33 +84,26 @@ void removeTopLevelHandler() {
   removeFaultTrap();
 }
 
-bool topLevelHandler(const EXCEPTION_RECORD& record) {
+bool topLevelHandler(const TEscapedFailure& failure) {
+  const EXCEPTION_RECORD record = platformRecord(failure);
   if ((record.ExceptionFlags & (EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND)) != 0) return false;
-  EXCEPTION_RECORD copy = record;
-  EXCEPTION_POINTERS pointers{};
-  pointers.ExceptionRecord = &copy;
-  pointers.ContextRecord = reinterpret_cast<decltype(pointers.ContextRecord)>(contextArea);
-  if (platform().UnhandledExceptionFilter(&pointers) == EXCEPTION_CONTINUE_SEARCH) return false;
+  if (!filterLetsUsHandle(record)) return false;
 
   resetFpu();
 
-  TObject* error = nullptr;
-  const void* address = nullptr;
-  if (record.ExceptionCode == languageErrorCode) {
-    error = reinterpret_cast<TObject*>(record.ExceptionInformation[1]);
-    address = reinterpret_cast<const void*>(record.ExceptionInformation[0]);
-  } else {
-    if (systemErrorHook != nullptr) error = systemErrorHook(&record);
-    address = record.ExceptionAddress;
-    if (error == nullptr) runErrorAt(exitCodeForException(record.ExceptionCode), address);
+  TObject* error = failure.error;
+  if (error == nullptr) {  // a platform exception: no object yet
+    if (runtimeHooks.systemErrorHook != nullptr) error = runtimeHooks.systemErrorHook(&record);
+    if (error == nullptr) runErrorAt(exitCodeForException(record.ExceptionCode), failure.address);
   }
-  if (unhandledHook != nullptr) unhandledHook(error, address);
-  runErrorAt(kUnhandledWithoutHookExitCode, address);
+  if (runtimeHooks.unhandledHook != nullptr) runtimeHooks.unhandledHook(error, failure.address);
+  runErrorAt(kUnhandledWithoutHookExitCode, failure.address);
 }
 
 void runProgram(std::span<const TModuleEntry> modules, void (*mainBlock)()) {
   exitCode = 0;
   errorAddress = nullptr;
+  isConsoleProcess = platform().isConsoleProcess();
   installTopLevelHandler();
   runGuarded([&] {
     startModules(modules);

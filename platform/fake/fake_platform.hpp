@@ -90,6 +90,7 @@ class FakePlatform : public Platform {
   };
   std::vector<Region> regions;  // an address outside every region is free memory
   std::map<HMODULE, std::string> modulePaths;
+  bool consoleProcess = false;  // what isConsoleProcess answers
   std::string programPath = "C:\\Program Files\\Bootspan\\Bootspan.exe";
   HMODULE programHandle = reinterpret_cast<HMODULE>(0x00400000);
 
@@ -135,6 +136,7 @@ class FakePlatform : public Platform {
                  void* returnValue) override;
   LONG UnhandledExceptionFilter(EXCEPTION_POINTERS* pointers) override;
   [[noreturn]] void ExitProcess(UINT exitCode) override;
+  bool isConsoleProcess() override { return consoleProcess; }
 
  private:
   Platform* previous_;

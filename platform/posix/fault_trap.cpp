@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+#include "platform/fpu_control.hpp"
+
 namespace bootspan {
 
 namespace {
@@ -89,10 +91,7 @@ bool faultWasWrite(const ucontext_t* context) {
 // the code that goes on after the throw expects the control word it had.
 void restoreControlWord(const ucontext_t* context) {
 #if defined(__x86_64__)
-  if (context->uc_mcontext.fpregs != nullptr) {
-    const unsigned short word = context->uc_mcontext.fpregs->cwd;
-    __asm__ volatile("fninit\n\tfldcw %0" : : "m"(word));
-  }
+  if (context->uc_mcontext.fpregs != nullptr) resetFpuTo(context->uc_mcontext.fpregs->cwd);
 #else
   (void)context;
 #endif

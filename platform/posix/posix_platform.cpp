@@ -15,6 +15,7 @@
 #include "platform/platform.hpp"
 #include "platform/posix/posix_locale.hpp"
 #include "platform/posix/utf.hpp"
+#include "platform/show_text.hpp"
 #include "resources/string_table.hpp"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -81,10 +82,9 @@ class PosixPlatform final : public Platform {
     return static_cast<DWORD>(ms);  // wraps like the real counter
   }
 
-  int MessageBoxA(HWND, LPCSTR text, LPCSTR, UINT) override {
-    std::fputs(text, stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
+  // A console program has no boxes: the text goes to standard output.
+  int MessageBoxA(HWND, LPCSTR text, LPCSTR caption, UINT style) override {
+    showText(*this, true, text, caption, style);
     return 1;
   }
 
@@ -229,6 +229,10 @@ class PosixPlatform final : public Platform {
     __lsan_do_leak_check();
 #endif
     std::_Exit(static_cast<int>(exitCode));
+  }
+
+  bool isConsoleProcess() override {
+    return true;
   }
 };
 

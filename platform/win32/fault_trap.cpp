@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/fault_trap.hpp"
+#include "platform/fpu_control.hpp"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
@@ -59,8 +60,7 @@ bool inProgramImage(DWORD address) {
 }
 
 [[noreturn]] __attribute__((noinline, used)) void deliverPendingFault() {
-  const WORD word = pendingControlWord;
-  __asm__ volatile("fninit\n\tfldcw %0" : : "m"(word));
+  resetFpuTo(pendingControlWord);
   const EXCEPTION_RECORD record = pendingRecord;
   receiver(record);
   ::ExitProcess(record.ExceptionCode);  // a receiver must not return

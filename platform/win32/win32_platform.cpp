@@ -77,6 +77,7 @@ class Win32Platform final : public Platform {
     return answer;
   }
   [[noreturn]] void ExitProcess(UINT exitCode) override { ::ExitProcess(exitCode); }
+  bool isConsoleProcess() override { return false; }
 };
 
 }  // namespace

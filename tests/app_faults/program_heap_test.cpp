@@ -54,7 +54,7 @@ class ProgramHeap : public ::testing::Test {
   }
   void TearDown() override {
     removeErrorHooks();
-    abstractHook = nullptr;
+    runtimeHooks.abstractHook = nullptr;
     releaseErrorTables();
     isConsoleProcess = savedConsole_;
     exitCode = 0;

@@ -38,7 +38,7 @@ class FailureStateTest : public ::testing::Test {
     } catch (...) {
     }
     removeErrorHooks();
-    abstractHook = nullptr;
+    runtimeHooks.abstractHook = nullptr;
     releaseErrorTables();
     removeFaultTrap();
     isConsoleProcess = savedConsole_;

@@ -142,7 +142,7 @@ TEST(ExitCodes, PlatformExceptionsWithoutAnErrorObject) {
 
 TEST_F(Halt, RuntimeFailureGoesToTheHookWithSevenBits) {
   static int seenReason = -1;
-  runErrorHook = [](std::uint8_t reason, const void* address) {
+  runtimeHooks.runErrorHook = [](std::uint8_t reason, const void* address) {
     seenReason = reason;
     raiseErrorAt(newError(EConvertError::classRef, "hooked"), address);
   };
@@ -152,7 +152,7 @@ TEST_F(Halt, RuntimeFailureGoesToTheHookWithSevenBits) {
   EXPECT_EQ(raised->message, "hooked");
   EXPECT_EQ(raised->address, at);
   EXPECT_EQ(seenReason, 1);
-  runErrorHook = nullptr;
+  runtimeHooks.runErrorHook = nullptr;
   EXPECT_EQ(exitCodeOf([&] { runtimeFailure(129, at); }), 203);
   ASSERT_EQ(fake.boxes.size(), 1u);
   EXPECT_EQ(fake.boxes[0].text, "Runtime error 203 at " + lineAddress(0x00405000));

@@ -165,33 +165,33 @@ TEST_F(RunErrors, TablesHoldTheirTextsOnlyWhileTheLibraryRuns) {
 
 TEST_F(RunErrors, HooksAreInstalledAfterTheHeapErrorsAndRemovedAfterThem) {
   removeErrorHooks();
-  abstractHook = nullptr;
+  runtimeHooks.abstractHook = nullptr;
   LoadRecordingPlatform recording;
   recording.failingLoad = msg::invalidPointer;  // the second heap error cannot be made
   EXPECT_RAISES(installErrorHooks(), EConvertError, "no strings");
   EXPECT_EQ(recording.loads, (std::vector<UINT>{msg::outOfMemory, msg::invalidPointer}));
   EXPECT_NE(outOfMemoryError, nullptr);
   EXPECT_EQ(invalidPointerError, nullptr);
-  EXPECT_EQ(runErrorHook, nullptr);
-  EXPECT_EQ(abstractHook, nullptr);
+  EXPECT_EQ(runtimeHooks.runErrorHook, nullptr);
+  EXPECT_EQ(runtimeHooks.abstractHook, nullptr);
   removeErrorHooks();  // after a partial installation
   EXPECT_EQ(outOfMemoryError, nullptr);
 
   recording.failingLoad = 0;
   installErrorHooks();
-  EXPECT_NE(runErrorHook, nullptr);
-  EXPECT_NE(unhandledHook, nullptr);
-  EXPECT_NE(systemErrorHook, nullptr);
-  EXPECT_NE(systemClassHook, nullptr);
-  EXPECT_NE(assertHook, nullptr);
-  EXPECT_NE(abstractHook, nullptr);
+  EXPECT_NE(runtimeHooks.runErrorHook, nullptr);
+  EXPECT_NE(runtimeHooks.unhandledHook, nullptr);
+  EXPECT_NE(runtimeHooks.systemErrorHook, nullptr);
+  EXPECT_NE(runtimeHooks.systemClassHook, nullptr);
+  EXPECT_NE(runtimeHooks.assertHook, nullptr);
+  EXPECT_NE(runtimeHooks.abstractHook, nullptr);
   removeErrorHooks();
-  EXPECT_EQ(runErrorHook, nullptr);
-  EXPECT_EQ(unhandledHook, nullptr);
-  EXPECT_EQ(systemErrorHook, nullptr);
-  EXPECT_EQ(systemClassHook, nullptr);
-  EXPECT_EQ(assertHook, nullptr);
-  EXPECT_NE(abstractHook, nullptr);  // stays
+  EXPECT_EQ(runtimeHooks.runErrorHook, nullptr);
+  EXPECT_EQ(runtimeHooks.unhandledHook, nullptr);
+  EXPECT_EQ(runtimeHooks.systemErrorHook, nullptr);
+  EXPECT_EQ(runtimeHooks.systemClassHook, nullptr);
+  EXPECT_EQ(runtimeHooks.assertHook, nullptr);
+  EXPECT_NE(runtimeHooks.abstractHook, nullptr);  // stays
 }
 
 }  // namespace

@@ -179,8 +179,8 @@ TEST_F(SystemErrors, TheRuntimeHandsAssertionsAndAbstractCallsToTheHooks) {
 
 TEST_F(SystemErrors, WithoutHooksTheRuntimeEndsTheProcess) {
   removeErrorHooks();
-  EXPECT_NE(abstractHook, nullptr);  // abstract calls still raise after shut-down
-  abstractHook = nullptr;
+  EXPECT_NE(runtimeHooks.abstractHook, nullptr);  // abstract calls still raise after shut-down
+  runtimeHooks.abstractHook = nullptr;
   EXPECT_EQ(exitCodeOf([] { assertionFailed("x", "f", 3); }), 227);
   EXPECT_EQ(exitCodeOf([] { abstractCall(); }), 210);
   ASSERT_EQ(fake.boxes.size(), 2u);

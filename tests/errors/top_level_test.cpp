@@ -14,23 +14,26 @@ using testing::FailureStateTest;
 
 class LastResort : public FailureStateTest {
  protected:
-  static EXCEPTION_RECORD faultRecord(DWORD code, std::uintptr_t address) {
+  // The escaped failure of a platform exception with this code and address.
+  static TEscapedFailure faultRecord(DWORD code, std::uintptr_t address) {
     EXCEPTION_RECORD r{};
     r.ExceptionCode = code;
     r.ExceptionAddress = reinterpret_cast<void*>(address);
     r.NumberParameters = 2;
     r.ExceptionInformation[0] = 1;
-    return r;
+    return escapedException(r);
   }
 };
 
 TEST_F(LastResort, DeclinesUnwindingRecordsAndWhatTheFilterRefuses) {
   installFailureHandling();
   Exception* error = newError(EConvertError::classRef, "x");
-  EXCEPTION_RECORD record = languageRecord(error, reinterpret_cast<const void*>(0x00401234));
+  const TEscapedFailure record = escapedError(error, reinterpret_cast<const void*>(0x00401234));
   for (DWORD flag : {EXCEPTION_UNWINDING, EXCEPTION_EXIT_UNWIND}) {
-    EXCEPTION_RECORD unwinding = record;
-    unwinding.ExceptionFlags |= flag;
+    // The platform's record of the raise, as it stands while being unwound.
+    TEscapedFailure unwinding = record;
+    unwinding.record = platformRecord(record);
+    unwinding.record->ExceptionFlags |= flag;
     EXPECT_FALSE(topLevelHandler(unwinding));
   }
   fake.unhandledFilterAnswer = EXCEPTION_CONTINUE_SEARCH;
@@ -45,7 +48,7 @@ TEST_F(LastResort, ReportsAnErrorObjectThroughTheUnhandledHook) {
   Exception* error = newError(EConvertError::classRef, "x");
   loadFpuControlWord(0x037F);
   EXPECT_EQ(exitCodeOf([&] {
-              topLevelHandler(languageRecord(error, reinterpret_cast<const void*>(0x00401234)));
+              topLevelHandler(escapedError(error, reinterpret_cast<const void*>(0x00401234)));
             }),
             1);
   EXPECT_EQ(controlWord(), kDefaultFpuControlWord);
@@ -58,7 +61,7 @@ TEST_F(LastResort, ReportsAnErrorObjectThroughTheUnhandledHook) {
 TEST_F(LastResort, WithoutTheHooksAnErrorObjectIsRunError217) {
   Exception* error = newError(EConvertError::classRef, "x");
   EXPECT_EQ(exitCodeOf([&] {
-              topLevelHandler(languageRecord(error, reinterpret_cast<const void*>(0x0041C3B0)));
+              topLevelHandler(escapedError(error, reinterpret_cast<const void*>(0x0041C3B0)));
             }),
             217);
   ASSERT_EQ(fake.boxes.size(), 1u);
@@ -90,10 +93,10 @@ TEST_F(LastResort, WithoutTheSystemHookPlatformExceptionsEndWithTheirExitCode) {
               "Runtime error " + std::to_string(exit) + " at " + lineAddress(0x00412F60));
   }
   // A hook that makes nothing counts as none.
-  systemErrorHook = [](const EXCEPTION_RECORD*) -> Exception* { return nullptr; };
+  runtimeHooks.systemErrorHook = [](const EXCEPTION_RECORD*) -> Exception* { return nullptr; };
   EXPECT_EQ(exitCodeOf([&] { topLevelHandler(faultRecord(EXCEPTION_PRIV_INSTRUCTION, 0x10)); }),
             218);
-  systemErrorHook = nullptr;
+  runtimeHooks.systemErrorHook = nullptr;
 }
 
 // The program's entry, run to its end with a module table of our own.
@@ -158,6 +161,15 @@ TEST_F(Entry, AnErrorInTheMainBlockIsReportedBeforeTheModulesFinish) {
   EXPECT_EQ(trail.back(), "finish early");
 }
 
+TEST_F(Entry, AConsoleBackendGetsTheReportOnStandardOutput) {
+  fake.consoleProcess = true;
+  failingStep = "main";
+  EXPECT_EQ(run([] { step("main"); }), 1);
+  EXPECT_TRUE(fake.boxes.empty());
+  EXPECT_EQ(fake.standardOutput,
+            "Exception EConvertError in module Bootspan.exe at 00001234.\nmain.\r\n");
+}
+
 TEST_F(Entry, AFailedStartUpEndsAsRunError217) {
   failingStep = "start early";
   EXPECT_EQ(run([] { step("main"); }), 217);
@@ -180,7 +192,7 @@ TEST_F(Entry, AFailedStartUpAfterTheHooksEndsAsRunError217) {
          removeErrorHooks();
          releaseErrorTables();
        }},
-      {"failing", [] { step("main"); }, [] { hooked = unhandledHook != nullptr; }},
+      {"failing", [] { step("main"); }, [] { hooked = runtimeHooks.unhandledHook != nullptr; }},
   };
   EXPECT_EQ(exitCodeOf([&] { runProgram(modules, nullptr); }), 217);
   EXPECT_TRUE(hooked);

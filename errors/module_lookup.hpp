@@ -1,0 +1,26 @@
+// Finding the module whose code holds an address, for the reports that name
+// the module a failure happened in.
+#pragma once
+
+#include "platform/platform.hpp"
+
+namespace bootspan {
+
+// Room for a module path with its terminating zero; a longer path is cut.
+inline constexpr DWORD kModulePathSize = 261;
+
+struct TModuleAt {
+  HMODULE handle = nullptr;         // the module's load address
+  char path[kModulePathSize] = {};  // its full path, zero-terminated
+};
+
+// Finds the module holding `address` through `backend`: the memory region of
+// the address (VirtualQuery) must be committed, and GetModuleFileNameA must
+// name the module at the region's AllocationBase (a non-zero result; at most
+// 260 bytes are kept). Then fills `module` and returns true; otherwise returns
+// false with `module.path` empty.
+// Example: an address in the program's code gives the program's handle and
+// "C:\Program Files\Bootspan\Bootspan.exe"; an address in free memory, false.
+bool findModuleAt(Platform& backend, const void* address, TModuleAt& module);
+
+}  // namespace bootspan
