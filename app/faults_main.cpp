@@ -24,19 +24,19 @@
 #include "errors/core/raise.hpp"
 #include "errors/core/top_level.hpp"
 #include "format/formatted_errors.hpp"
+#include "resources/string_ids.hpp"
 
 namespace bootspan {
 
 namespace {
 
-constexpr unsigned kTimestampMessage = 65520;
 constexpr std::int32_t kUnknownWordExitCode = 2;
 
 std::string_view faultWord;
 
 [[noreturn]] void raiseConvertAtSite() {
   const TArgValue args[] = {integerArg(1), integerArg(-5)};
-  raiseErrorAt(newErrorFromTableFormatted(EConvertError::classRef, kTimestampMessage, args),
+  raiseErrorAt(newErrorFromTableFormatted(EConvertError::classRef, msg::invalidTimestamp, args),
                reinterpret_cast<const void*>(&faultSiteConvert));
 }
 

@@ -6,6 +6,7 @@
 #include "errors/run_errors.hpp"
 #include "errors/system_errors.hpp"
 #include "errors/unhandled_report.hpp"
+#include "resources/string_ids.hpp"
 
 namespace bootspan {
 
@@ -13,9 +14,6 @@ EOutOfMemory* outOfMemoryError = nullptr;
 EInvalidPointer* invalidPointerError = nullptr;
 
 namespace {
-
-constexpr unsigned kOutOfMemoryMessage = 65521;
-constexpr unsigned kInvalidPointerMessage = 65505;
 
 template <class E>
 void releaseHeapError(E*& error) {
@@ -29,9 +27,9 @@ void releaseHeapError(E*& error) {
 
 void installErrorHooks() {
   outOfMemoryError =
-      static_cast<EOutOfMemory*>(newErrorFromTable(EOutOfMemory::classRef, kOutOfMemoryMessage));
+      static_cast<EOutOfMemory*>(newErrorFromTable(EOutOfMemory::classRef, msg::outOfMemory));
   invalidPointerError = static_cast<EInvalidPointer*>(
-      newErrorFromTable(EInvalidPointer::classRef, kInvalidPointerMessage));
+      newErrorFromTable(EInvalidPointer::classRef, msg::invalidPointer));
   runtimeHooks = TRuntimeHooks{
       .runErrorHook = raiseRunError,
       .unhandledHook = reportUnhandled,

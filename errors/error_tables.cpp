@@ -1,9 +1,11 @@
 #include "errors/error_tables.hpp"
 
 #include <cassert>
+#include <iterator>
 
 #include "errors/core/exceptions.hpp"
 #include "errors/core/messages.hpp"
+#include "resources/string_ids.hpp"
 
 namespace bootspan {
 
@@ -38,12 +40,37 @@ TExceptRec runErrorTable[kLastTableReason - kFirstTableReason + 1] = {
 
 namespace {
 
-constexpr unsigned kFirstInOutMessage = 65523;
+// The message of each input/output error row, in the rows' order.
+constexpr unsigned kInOutErrorMessages[] = {
+    msg::fileNotFound,  msg::invalidFilename, msg::tooManyOpenFiles,    msg::fileAccessDenied,
+    msg::readBeyondEnd, msg::diskFull,        msg::invalidNumericInput,
+};
+static_assert(std::size(kInOutErrorMessages) == kInOutErrorRows);
 
-// Message number of each run-time error row, reasons 3 to 24.
+// The message of each run-time error row, reasons 3 to 24.
 constexpr unsigned kRunErrorMessages[] = {
-    65530, 65531, 65532, 65533, 65534, 65535, 65504, 65506, 65507, 65510, 65509,
-    65508, 65515, 65516, 65517, 65488, 65489, 65490, 65492, 65491, 65493, 65494,
+    msg::divisionByZero,
+    msg::rangeCheck,
+    msg::integerOverflow,
+    msg::invalidFloatOperation,
+    msg::floatDivisionByZero,
+    msg::floatOverflow,
+    msg::floatUnderflow,
+    msg::invalidCast,
+    msg::accessViolation,
+    msg::privilegedInstruction,
+    msg::controlC,
+    msg::stackOverflow,
+    msg::variantTypeConversion,
+    msg::variantOperation,
+    msg::variantMethodCalls,
+    msg::variantArrayCreate,
+    msg::variantNotArray,
+    msg::variantArrayBounds,
+    msg::assertionFailed,
+    msg::externalException,
+    msg::interfaceNotSupported,
+    msg::safecallException,
 };
 static_assert(sizeof kRunErrorMessages / sizeof kRunErrorMessages[0] ==
               sizeof runErrorTable / sizeof runErrorTable[0]);
@@ -57,7 +84,7 @@ TExceptRec& runErrorRow(std::uint8_t reason) {
 
 void fillErrorTables() {
   for (int i = 0; i < kInOutErrorRows; ++i)
-    inOutErrorTable[i].text = loadMessage(kFirstInOutMessage + static_cast<unsigned>(i));
+    inOutErrorTable[i].text = loadMessage(kInOutErrorMessages[i]);
   int row = 0;
   for (TExceptRec& rec : runErrorTable)
     rec.text = loadMessage(kRunErrorMessages[row++]);

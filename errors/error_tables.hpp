@@ -21,7 +21,8 @@ struct TExceptRec {
   std::string text;
 };
 
-// Codes 2, 3, 4, 5, 100, 101, 106 with messages 65523 to 65529.
+// Codes 2, 3, 4, 5, 100, 101, 106 with the messages msg::fileNotFound to
+// msg::invalidNumericInput.
 inline constexpr int kInOutErrorRows = 7;
 extern TErrorRec inOutErrorTable[kInOutErrorRows];
 

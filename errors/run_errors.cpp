@@ -5,12 +5,9 @@
 #include "errors/error_hooks.hpp"
 #include "errors/error_tables.hpp"
 #include "format/formatted_errors.hpp"
+#include "resources/string_ids.hpp"
 
 namespace bootspan {
-
-namespace {
-constexpr unsigned kInOutErrorMessage = 65522;
-}
 
 void raiseRunError(std::uint8_t reason, const void* address) {
   TObject* error;
@@ -39,7 +36,7 @@ EInOutError* newInOutError() {
   }
   if (error == nullptr) {
     const TArgValue args[] = {integerArg(result)};
-    error = newErrorFromTableFormatted(EInOutError::classRef, kInOutErrorMessage, args);
+    error = newErrorFromTableFormatted(EInOutError::classRef, msg::inOutErrorTemplate, args);
   }
   auto* inOut = static_cast<EInOutError*>(error);
   inOut->errorCode = result;

@@ -10,6 +10,7 @@
 #include "format/formatted_errors.hpp"
 #include "locale/multibyte.hpp"
 #include "platform/platform.hpp"
+#include "resources/string_ids.hpp"
 
 namespace bootspan {
 
@@ -17,11 +18,6 @@ namespace {
 
 constexpr std::uint8_t kReasonAccessViolation = 11;
 constexpr std::uint8_t kReasonExternal = 22;
-constexpr unsigned kExternalMessage = 65491;
-constexpr unsigned kViolationInModuleMessage = 65497;
-constexpr unsigned kViolationMessage = 65507;
-constexpr unsigned kReadMessage = 65518;
-constexpr unsigned kWriteMessage = 65519;
 
 // The part of `path` after its last "\" or ":", searching from the end; a
 // delimiter that is the trail byte of a double-byte character does not count
@@ -87,7 +83,7 @@ Exception* errorFromSystemException(const EXCEPTION_RECORD* record) {
     const TExceptRec& row = runErrorRow(reason);
     error = newError(*row.errorClass, row.text);
   } else {
-    const std::string templateText = loadMessage(kExternalMessage);
+    const std::string templateText = loadMessage(msg::externalException);
     const TArgValue args[] = {integerArg(static_cast<std::int32_t>(record->ExceptionCode))};
     error = newErrorFormatted(EExternalException::classRef, templateText, args);
   }
@@ -97,19 +93,19 @@ Exception* errorFromSystemException(const EXCEPTION_RECORD* record) {
 
 EAccessViolation* newAccessViolation(const EXCEPTION_RECORD* record) {
   const std::string access =
-      loadMessage(record->ExceptionInformation[0] != 0 ? kWriteMessage : kReadMessage);
+      loadMessage(record->ExceptionInformation[0] != 0 ? msg::writeAccess : msg::readAccess);
   const void* target = reinterpret_cast<const void*>(record->ExceptionInformation[1]);
 
   Exception* error;
   TModuleAt module;
   if (findModuleAt(platform(), record->ExceptionAddress, module)) {
     const std::string moduleName(afterLastDelimiter(module.path));
-    const std::string templateText = loadMessage(kViolationInModuleMessage);
+    const std::string templateText = loadMessage(msg::accessViolationInModule);
     const TArgValue args[] = {pointerArg(record->ExceptionAddress), textArg(moduleName),
                               textArg(access), pointerArg(target)};
     error = newErrorFormatted(EAccessViolation::classRef, templateText, args);
   } else {
-    const std::string templateText = loadMessage(kViolationMessage);
+    const std::string templateText = loadMessage(msg::accessViolation);
     const TArgValue args[] = {pointerArg(record->ExceptionAddress), textArg(access),
                               pointerArg(target)};
     error = newErrorFormatted(EAccessViolation::classRef, templateText, args);

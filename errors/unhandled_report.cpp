@@ -13,13 +13,12 @@
 #include "locale/multibyte.hpp"
 #include "platform/platform.hpp"
 #include "platform/show_text.hpp"
+#include "resources/string_ids.hpp"
 
 namespace bootspan {
 
 namespace {
 
-constexpr unsigned kReportTemplate = 65511;
-constexpr unsigned kReportCaption = 65512;
 constexpr std::size_t kReportCapacity = 1023;
 constexpr int kTemplateSize = 256;
 constexpr int kCaptionSize = 64;
@@ -80,7 +79,7 @@ std::size_t composeReport(const TObject* error, const void* address, char* buffe
   countedClassName(error, className);
 
   char templateText[kTemplateSize] = {};
-  platform().LoadStringA(programModule(), kReportTemplate, templateText, kTemplateSize);
+  platform().LoadStringA(programModule(), msg::reportTemplate, templateText, kTemplateSize);
 
   const TArgValue args[] = {shortTextArg(className), zTextArg(place.moduleName),
                             pointerArg(reinterpret_cast<const void*>(place.offset)),
@@ -94,7 +93,7 @@ void showReport(const TObject* error, const void* address) {
   composeReport(error, address, text, kReportCapacity);
   char caption[kCaptionSize] = {};
   if (!isConsoleProcess)
-    platform().LoadStringA(programModule(), kReportCaption, caption, kCaptionSize);
+    platform().LoadStringA(programModule(), msg::reportCaption, caption, kCaptionSize);
   showText(platform(), isConsoleProcess, text, caption, MB_TASKMODAL | MB_ICONERROR);
 }
 
