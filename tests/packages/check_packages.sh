@@ -43,9 +43,12 @@ if dpkg-deb -x "$deb" "$work/deb" 2>"$work/err"; then
   for case in "en_US.UTF-8|[0-9]{1,2}:[0-9]{2}:[0-9]{2} (AM|PM)" "C|[0-9]{2}:[0-9]{2}:[0-9]{2}"; do
     locale=${case%%|*}
     time=${case#*|}
-    text=$(LC_ALL=$locale "$program")
+    LC_ALL=$locale "$program" >"$work/out"
     code=$?
-    if [ "$code" -eq 0 ] && grep -qxE "Your computer was started $time ago" <<<"$text"; then
+    # One line, ended by CR LF as every console text of the program is.
+    text=$(tr -d '\r' <"$work/out")
+    if [ "$code" -eq 0 ] && [ "$(wc -l <"$work/out")" -eq 1 ] && [ "$(tail -c 2 "$work/out" | od -An -tx1 | tr -d ' ')" = 0d0a ] &&
+      grep -qxE "Your computer was started $time ago" <<<"$text"; then
       ok "deb-run-$locale"
     else
       bad "deb-run-$locale" "exit $code, printed: $text"
