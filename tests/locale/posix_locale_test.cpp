@@ -13,6 +13,10 @@
 #include "locale/locale_formats.hpp"
 #include "locale/locale_loader.hpp"
 #include "locale_state_fixture.hpp"
+#include "platform/posix/clock_facts.hpp"
+#include "platform/posix/date_pictures.hpp"
+#include "platform/posix/locale_ids.hpp"
+#include "platform/posix/locale_selection.hpp"
 
 namespace bootspan {
 namespace {
