@@ -33,39 +33,6 @@ bool splitDateFull(TDayValue value, std::uint16_t& year, std::uint16_t& month, s
   return yearIsLeap(year);
 }
 
-namespace {
-
-// splitDate by the exact day number: for the values that the short path
-// leaves, those near midnight and those of day numbers below 1 or beyond 31
-// bits.
-__attribute__((noinline)) void splitDateExact(TDayValue value, std::uint16_t& year,
-                                              std::uint16_t& month, std::uint16_t& day) {
-  const std::int32_t n = dayNumberOf(value);
-  if (n <= 0) {
-    year = month = day = 0;
-    return;
-  }
-  civil::fromDayNumber(static_cast<std::uint32_t>(n), year, month, day);
-}
-
-}  // namespace
-
-// The short path calls nothing, so it saves no registers.
-void splitDate(TDayValue value, std::uint16_t& year, std::uint16_t& month, std::uint16_t& day) {
-  // Values strictly between these have whole parts from -693593 to
-  // 2147483647 - 693594: day numbers from 1 to 2147483647, those that have a
-  // date, well within the range of the short path of the day number.
-  constexpr double kBeforeFirstDay = -693594.0;
-  constexpr double kAfterLastDay = 2147483647.0 - 693594.0 + 1.0;
-  std::int64_t whole;
-  if (!(value > kBeforeFirstDay && value < kAfterLastDay) || !civil::awayFromMidnight(value, whole))
-      [[unlikely]] {
-    splitDateExact(value, year, month, day);
-    return;
-  }
-  civil::fromDayNumber(static_cast<std::uint32_t>(epochDayNumber + whole), year, month, day);
-}
-
 std::uint16_t weekdayOf(TDayValue value) {
   // C++ division truncates, so the remainder takes the sign of the dividend.
   return static_cast<std::uint16_t>(dayNumberOf(value) % 7 + 1);

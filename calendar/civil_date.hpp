@@ -1,15 +1,35 @@
-// Inside the calendar: the date of a day number, and the day number of a
+// Inside the calendar: the date of a day number, and the whole days of a
 // day value away from midnight, inline for the date splits. Everything here
 // is exact for the range it states; the exhaustive calendar sweep checks
-// every day of the calendar.
+// every day of the calendar. Plain numbers only, so that day_stamp.hpp can
+// build its inline split on them.
 #pragma once
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 
-#include "calendar/day_stamp.hpp"
-
 namespace bootspan::civil {
+
+// Month (January = 1) and day of each day of the counted year, which runs
+// from 1 March to the end of February: entry 0 is 1 March, entry 365 the
+// leap day.
+struct MonthAndDay {
+  std::uint8_t month;
+  std::uint8_t day;
+};
+
+inline constexpr auto kCountedYearDates = [] {
+  constexpr std::uint8_t lengths[12] = {31, 30, 31, 30, 31, 31, 30, 31, 30, 31, 31, 29};
+  std::array<MonthAndDay, 366> dates{};
+  std::size_t i = 0;
+  for (std::uint8_t m = 0; m < 12; ++m) {
+    for (std::uint8_t d = 1; d <= lengths[m]; ++d)
+      dates[i++] = {static_cast<std::uint8_t>((m + 2) % 12 + 1), d};
+  }
+  return dates;
+}();
 
 // Year, month and day of day number `n` (n >= 1; years past 65535 wrap, and
 // the month and day stay in 1..12 and 1..31 whatever `n` is).
@@ -25,10 +45,9 @@ namespace bootspan::civil {
 // so the high word of 2939745 × n2 is n2 / 1461, and its low word divided by
 // 4 × 2939745 is the day within the year, for every n2 the first step gives
 // (the Euclidean affine functions of Neri and Schneider; the exhaustive
-// calendar sweep meets every n2). Within the counted year the months, March
-// to February, follow the line (2141 × day + 197913) / 65536, which crosses
-// each whole number at the first day of a month. All divisions are by
-// constants, so they compile to multiplications.
+// calendar sweep meets every n2). The day within the counted year, at most
+// 365 for any low word, picks month and day from kCountedYearDates. All
+// divisions are by constants, so they compile to multiplications.
 inline void fromDayNumber(std::uint32_t n, std::uint16_t& year, std::uint16_t& month,
                           std::uint16_t& day) {
   const std::uint32_t z = n + 305;     // days since 1 March of year 0; 1 January of year 1 is 306
@@ -38,13 +57,11 @@ inline void fromDayNumber(std::uint32_t n, std::uint16_t& year, std::uint16_t& m
   const std::uint64_t p2 = std::uint64_t{2939745} * n2;
   const auto yearOfCentury = static_cast<std::uint32_t>(p2 >> 32);            // [0, 99]
   const std::uint32_t dayOfYear = static_cast<std::uint32_t>(p2) / 11758980;  // [0, 365]
-  const std::uint32_t n3 = 2141 * dayOfYear + 197913;                         // [197913, 979378]
-  const std::uint32_t marchMonth = n3 >> 16;              // [3, 14], 13 and 14 = next Jan, Feb
-  const std::uint32_t dayOfMonth = (n3 & 0xFFFF) / 2141;  // [0, 30]
-  const bool nextYear = dayOfYear >= 306;                 // January or February
+  const MonthAndDay date = kCountedYearDates[dayOfYear];
+  const bool nextYear = dayOfYear >= 306;  // January or February
   year = static_cast<std::uint16_t>(100 * century + yearOfCentury + nextYear);
-  month = static_cast<std::uint16_t>(nextYear ? marchMonth - 12 : marchMonth);
-  day = static_cast<std::uint16_t>(dayOfMonth + 1);
+  month = date.month;
+  day = date.day;
 }
 
 // Whether the value, known to lie in (-2^31, 2^31), is far enough from the
@@ -57,21 +74,9 @@ inline void fromDayNumber(std::uint32_t n, std::uint16_t& year, std::uint16_t& m
 // |value| < 2^31), and the product is never below the exact |t| × 86400000,
 // which it can represent. So the whole days are |t| and the day number is
 // 693594 + t, for either sign.
-inline bool awayFromMidnight(TDayValue value, std::int64_t& whole) {
+inline bool awayFromMidnight(double value, std::int64_t& whole) {
   whole = static_cast<std::int64_t>(value);  // truncates towards zero
   return std::fabs(value - static_cast<double>(whole)) < 0.99999999;
-}
-
-// The dayNumber of stampFromValue(value) into `n` (wrapping in 32 bits, like
-// the exact path), without the extended arithmetic where awayFromMidnight
-// allows; false (with `n` unset) for other values, NaN included, which need
-// the exact path.
-inline bool dayNumberAwayFromMidnight(TDayValue value, std::int32_t& n) {
-  std::int64_t whole;
-  if (!(std::fabs(value) < 2147483648.0) || !awayFromMidnight(value, whole)) return false;
-  n = static_cast<std::int32_t>(static_cast<std::uint32_t>(epochDayNumber) +
-                                static_cast<std::uint32_t>(whole));
-  return true;
 }
 
 }  // namespace bootspan::civil

@@ -51,13 +51,25 @@ inline TDayStamp stampFromCount(std::int64_t count) {
           static_cast<std::int32_t>(negative ? epoch - days : epoch + days)};
 }
 
+// The dayNumber of stampFromValue(value) into `n` (wrapping in 32 bits, like
+// the exact path), without the extended arithmetic where awayFromMidnight
+// allows; false (with `n` unset) for other values, NaN included, which need
+// the exact path.
+inline bool dayNumberAwayFromMidnight(TDayValue value, std::int32_t& n) {
+  std::int64_t whole;
+  if (!(std::fabs(value) < 2147483648.0) || !civil::awayFromMidnight(value, whole)) return false;
+  n = static_cast<std::int32_t>(static_cast<std::uint32_t>(epochDayNumber) +
+                                static_cast<std::uint32_t>(whole));
+  return true;
+}
+
 // stampFromCount(millisecondCount(value)).dayNumber, out of line.
 std::int32_t dayNumberNearMidnight(TDayValue value);
 
 // The dayNumber of stampFromCount(millisecondCount(value)).
 inline std::int32_t dayNumberOf(TDayValue value) {
   std::int32_t n;
-  if (civil::dayNumberAwayFromMidnight(value, n)) [[likely]]
+  if (dayNumberAwayFromMidnight(value, n)) [[likely]]
     return n;
   return dayNumberNearMidnight(value);
 }
