@@ -4,18 +4,12 @@
 #include "errors/core/exceptions.hpp"
 #include "errors/core/raise.hpp"
 #include "format/formatted_errors.hpp"
+#include "resources/string_ids.hpp"
 
 namespace bootspan {
 
-namespace {
-
-constexpr unsigned kInvalidOpMessage = 65533;  // "Invalid floating point operation"
-constexpr unsigned kBadStampMessage = 65520;   // "'%d.%d' is not a valid timestamp"
-
-}  // namespace
-
 __attribute__((noinline, cold)) void raiseInvalidOp() {
-  raiseError(newErrorFromTable(EInvalidOp::classRef, kInvalidOpMessage));
+  raiseError(newErrorFromTable(EInvalidOp::classRef, msg::invalidFloatOperation));
 }
 
 TDayStamp stampFromMilliseconds(std::int64_t milliseconds) {
@@ -34,7 +28,7 @@ std::int32_t dayNumberNearMidnight(TDayValue value) {
 void checkStamp(TDayStamp stamp) {
   if (stamp.msOfDay < 0 || stamp.dayNumber <= 0) {
     const TArgValue args[] = {integerArg(stamp.dayNumber), integerArg(stamp.msOfDay)};
-    raiseConvertError(kBadStampMessage, args);
+    raiseConvertError(msg::invalidTimestamp, args);
   }
 }
 
