@@ -1,5 +1,6 @@
 #include "errors/core/system_fault.hpp"
 
+#include "errors/core/escaped_failure.hpp"
 #include "errors/core/hooks.hpp"
 #include "errors/core/raise.hpp"
 
@@ -13,6 +14,18 @@ void raiseSystemFault(const EXCEPTION_RECORD& record) {
   TSystemFault fault{record};
   fault.record.ExceptionRecord = nullptr;
   throw fault;
+}
+
+EXCEPTION_RECORD foreignExceptionRecord(const void* address) {
+  EXCEPTION_RECORD record{};
+  record.ExceptionCode = foreignExceptionCode;
+  record.ExceptionFlags = EXCEPTION_NONCONTINUABLE;
+  record.ExceptionAddress = const_cast<void*>(address);
+  return record;
+}
+
+void raiseForeignException(const void* address) {
+  raiseSystemFault(foreignExceptionRecord(address));
 }
 
 }  // namespace bootspan

@@ -30,14 +30,6 @@ TEscapedFailure escaped;
 // context is gone once C++ unwinding has reached the entry.
 alignas(16) unsigned char contextArea[1024];
 
-// The record a C++ exception of a foreign type has on the platform.
-EXCEPTION_RECORD foreignRecord() {
-  EXCEPTION_RECORD record{};
-  record.ExceptionCode = foreignExceptionCode;
-  record.ExceptionFlags = EXCEPTION_NONCONTINUABLE;
-  return record;
-}
-
 // Runs `body`; an escaping failure is kept in `escaped` and gives false.
 template <class F>
 bool runGuarded(F&& body) {
@@ -49,7 +41,7 @@ bool runGuarded(F&& body) {
   } catch (const TSystemFault& fault) {
     escaped = escapedException(fault.record);
   } catch (const std::exception&) {
-    escaped = escapedException(foreignRecord());
+    escaped = escapedException(foreignExceptionRecord(nullptr));
   }
   return false;
 }
