@@ -57,6 +57,8 @@ bool runFailure(std::string_view word) {
     faultRunError();
   else if (word == "out-of-memory")
     faultAllocate();
+  else if (word == "stack-overflow")
+    faultStackOverflow();
   else
     return false;
   return true;

@@ -103,6 +103,16 @@ __asm__(FAULT_COMMON_SITES
         ".cfi_adjust_cfa_offset -8\n"
         "ret\n"
         FAULT_END
+        FAULT_BEGIN(faultStackOverflow)
+        "pushq %rbp\n"
+        ".cfi_def_cfa_offset 16\n"
+        ".cfi_offset %rbp, -16\n"
+        "movq %rsp, %rbp\n"
+        ".cfi_def_cfa_register %rbp\n"
+        FAULT_LABEL(faultSiteStackOverflow)
+        "pushq %rax\n"
+        "jmp " FAULT_SYMBOL(faultSiteStackOverflow) "\n"
+        FAULT_END
         FAULT_BEGIN(faultSiteConvert)
         "ret\n"
         FAULT_END);
@@ -127,6 +137,16 @@ __asm__(FAULT_COMMON_SITES
         "addl $4, %esp\n"
         ".cfi_adjust_cfa_offset -4\n"
         "ret\n"
+        FAULT_END
+        FAULT_BEGIN(faultStackOverflow)
+        "pushl %ebp\n"
+        ".cfi_def_cfa_offset 8\n"
+        ".cfi_offset %ebp, -8\n"
+        "movl %esp, %ebp\n"
+        ".cfi_def_cfa_register %ebp\n"
+        FAULT_LABEL(faultSiteStackOverflow)
+        "pushl %eax\n"
+        "jmp " FAULT_SYMBOL(faultSiteStackOverflow) "\n"
         FAULT_END
         FAULT_BEGIN(faultSiteConvert)
         "ret\n"

@@ -24,6 +24,10 @@ void faultRunError();
 // Calls faultAllocateTarget with a size no heap can give; the call returns
 // to faultSiteAllocateReturn.
 void faultAllocate();
+// Pushes onto the stack until it overflows; the push at
+// faultSiteStackOverflow is the one that faults. The frame pointer keeps the
+// routine's frame known to the unwinder however deep it has pushed.
+void faultStackOverflow();
 // A code address to raise errors at (the routine only returns).
 void faultSiteConvert();
 

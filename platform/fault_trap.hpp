@@ -8,14 +8,18 @@
 // return. The floating-point unit is reset with the control word that was in
 // force at the fault, so pending floating-point exceptions do not fire again.
 //
-// Stack overflow is not delivered: it takes the platform's own path.
+// A stack overflow is delivered too (EXCEPTION_STACK_OVERFLOW), with stack
+// reserved for the receiver to make its error object and start unwinding.
 //
 // Windows: a vectored exception handler keeps a copy of the record, pushes a
 // return address just past the faulting instruction and resumes execution in
 // a trampoline that calls the receiver. Faults outside the program's image are
-// left to the handlers of the code they happen in.
-// Linux: signal handlers for SIGSEGV, SIGBUS, SIGFPE and SIGILL build the
-// record from the signal information and call the receiver directly.
+// left to the handlers of the code they happen in. SetThreadStackGuarantee
+// keeps stack for the handler and the trampoline beyond an overflow.
+// Linux: signal handlers for SIGSEGV, SIGBUS, SIGFPE and SIGILL, run on a
+// stack of their own, build the record from the signal information (a
+// SIGSEGV close to the stack pointer is a stack overflow) and call the
+// receiver directly.
 #pragma once
 
 #include "platform/win_types.hpp"

@@ -1,6 +1,8 @@
 // Processor faults on Linux: signal handlers turn SIGSEGV, SIGBUS, SIGFPE and
 // SIGILL into the record a Windows program would receive and call the
-// receiver, which throws straight out of the handler.
+// receiver, which throws straight out of the handler. The handlers run on a
+// stack of their own, so that a fault of an overflowed stack can be handled
+// too.
 #include "platform/fault_trap.hpp"
 
 #include <signal.h>
@@ -18,6 +20,16 @@ constexpr int kTrappedSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL};
 
 TFaultReceiver receiver = nullptr;
 struct sigaction previous[sizeof kTrappedSignals / sizeof kTrappedSignals[0]];
+
+// The handlers' own stack: room for making the error object and starting the
+// unwinding while the program's stack is full.
+constexpr std::size_t kHandlerStackSize = 64 * 1024;
+alignas(16) unsigned char handlerStack[kHandlerStackSize];
+stack_t previousHandlerStack;
+
+// An access this close to the stack pointer is the stack growing past its
+// limit (a push, a call, or a frame of up to this size).
+constexpr std::uintptr_t kStackOverflowReach = 64 * 1024;
 
 // x87 status word: stack fault, set together with invalid operation when the
 // register stack over- or underflows.
@@ -75,6 +87,24 @@ void* faultingInstruction(int signal, int siCode, const ucontext_t* context) {
 #endif
 }
 
+// The stack pointer at the fault.
+std::uintptr_t stackPointer(const ucontext_t* context) {
+#if defined(__x86_64__)
+  return static_cast<std::uintptr_t>(context->uc_mcontext.gregs[REG_RSP]);
+#elif defined(__i386__)
+  return static_cast<std::uintptr_t>(context->uc_mcontext.gregs[REG_ESP]);
+#else
+  (void)context;
+  return 0;
+#endif
+}
+
+bool isStackOverflow(const void* address, const ucontext_t* context) {
+  const auto at = reinterpret_cast<std::uintptr_t>(address);
+  const std::uintptr_t sp = stackPointer(context);
+  return sp != 0 && at + kStackOverflowReach >= sp && at <= sp + kStackOverflowReach;
+}
+
 // True when the faulting access was a write (page-fault error code, bit 1).
 bool faultWasWrite(const ucontext_t* context) {
 #if defined(__x86_64__)
@@ -104,8 +134,9 @@ void onFault(int signal, siginfo_t* info, void* raw) {
   switch (signal) {
     case SIGSEGV:
     case SIGBUS:
-      record.ExceptionCode =
-          signal == SIGSEGV ? EXCEPTION_ACCESS_VIOLATION : EXCEPTION_IN_PAGE_ERROR;
+      record.ExceptionCode = signal == SIGBUS                          ? EXCEPTION_IN_PAGE_ERROR
+                             : isStackOverflow(info->si_addr, context) ? EXCEPTION_STACK_OVERFLOW
+                                                                       : EXCEPTION_ACCESS_VIOLATION;
       record.NumberParameters = 2;
       record.ExceptionInformation[0] = faultWasWrite(context) ? 1 : 0;
       record.ExceptionInformation[1] = reinterpret_cast<ULONG_PTR>(info->si_addr);
@@ -128,9 +159,13 @@ void installFaultTrap(TFaultReceiver newReceiver) {
   const bool first = receiver == nullptr;
   receiver = newReceiver;
   if (!first) return;
+  stack_t own{};
+  own.ss_sp = handlerStack;
+  own.ss_size = sizeof handlerStack;
+  sigaltstack(&own, &previousHandlerStack);
   struct sigaction action {};
   action.sa_sigaction = onFault;
-  action.sa_flags = SA_SIGINFO | SA_NODEFER;
+  action.sa_flags = SA_SIGINFO | SA_NODEFER | SA_ONSTACK;
   sigemptyset(&action.sa_mask);
   for (std::size_t i = 0; i < sizeof kTrappedSignals / sizeof kTrappedSignals[0]; ++i)
     sigaction(kTrappedSignals[i], &action, &previous[i]);
@@ -140,6 +175,7 @@ void removeFaultTrap() {
   if (receiver == nullptr) return;
   for (std::size_t i = 0; i < sizeof kTrappedSignals / sizeof kTrappedSignals[0]; ++i)
     sigaction(kTrappedSignals[i], &previous[i], nullptr);
+  sigaltstack(&previousHandlerStack, nullptr);
   receiver = nullptr;
 }
 

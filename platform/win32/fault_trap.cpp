@@ -18,6 +18,10 @@ namespace {
 TFaultReceiver receiver = nullptr;
 PVOID registration = nullptr;
 
+// Stack the system keeps for the handler beyond a stack overflow, enough for
+// the trampoline to make the error object and start the unwinding.
+constexpr ULONG kOverflowStackGuarantee = 64 * 1024;
+
 // The program is single-threaded; a fault being delivered is kept here
 // between the handler and the trampoline.
 EXCEPTION_RECORD pendingRecord;
@@ -45,6 +49,7 @@ bool isTrappedCode(DWORD code) {
     case EXCEPTION_FLT_UNDERFLOW:
     case EXCEPTION_INT_DIVIDE_BY_ZERO:
     case EXCEPTION_INT_OVERFLOW:
+    case EXCEPTION_STACK_OVERFLOW:
       return true;
     default:
       return false;
@@ -101,7 +106,10 @@ LONG CALLBACK onException(EXCEPTION_POINTERS* pointers) {
 
 void installFaultTrap(TFaultReceiver newReceiver) {
   receiver = newReceiver;
-  if (registration == nullptr) registration = ::AddVectoredExceptionHandler(1, onException);
+  if (registration != nullptr) return;
+  ULONG guarantee = kOverflowStackGuarantee;
+  ::SetThreadStackGuarantee(&guarantee);
+  registration = ::AddVectoredExceptionHandler(1, onException);
 }
 
 void removeFaultTrap() {

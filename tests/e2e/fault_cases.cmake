@@ -12,10 +12,12 @@ set(BOOTSPAN_FAULT_CASES
   "fpu-invalid|1|report|Exception EInvalidOp in module @MODULE@ at @RVA:faultSiteFpuInvalid@.\\nInvalid floating point operation."
   "fpu-overflow|1|report|Exception EOverflow in module @MODULE@ at @RVA:faultSiteFpuOverflow@.\\nFloating point overflow."
   "out-of-memory|1|report|Exception EOutOfMemory in module @MODULE@ at @RVA:faultSiteAllocateReturn@.\\nOut of memory."
+  "stack-overflow|1|report|Exception EStackOverflow in module @MODULE@ at @RVA:faultSiteStackOverflow@.\\nStack overflow."
   "run-error|216|line|Runtime error 216 at @LINE:faultSiteRunErrorReturn@"
   "early-raise|217|line|Runtime error 217 at @LINE:faultSiteConvert@"
   "early-write-nil|216|line|Runtime error 216 at @LINE:faultSiteWriteNil@"
   "early-out-of-memory|203|line|Runtime error 203 at @LINE:faultSiteAllocateReturn@"
+  "early-stack-overflow|202|line|Runtime error 202 at @LINE:faultSiteStackOverflow@"
   "late-raise|217|line|Runtime error 217 at @LINE:faultSiteConvert@"
 )
 
