@@ -5,6 +5,7 @@
 
 #include "format/directive_error.hpp"
 #include "format/float_text.hpp"
+#include "format/sink.hpp"
 #include "locale/locale_formats.hpp"
 
 namespace bootspan {
@@ -34,7 +35,7 @@ FloatShape floatShape(char letter, std::int32_t given) {
 
 }  // namespace
 
-void floatField(Sink& s, const Directive& d, const TArgValue& arg) {
+std::size_t floatField(char* to, std::size_t room, const Directive& d, const TArgValue& arg) {
   if (arg.kind != argExtended && arg.kind != argCurrency) {
     raiseDirectiveError(kInvalidFormatMessage, d.start, d.end);
   }
@@ -53,7 +54,9 @@ void floatField(Sink& s, const Directive& d, const TArgValue& arg) {
   }
   const std::size_t n =
       floatToText(text, value, source, shape.form, shape.precision, shape.decimals);
+  Sink s{to, room};
   s.padded(text, n, d.width, d.leftAlign);
+  return static_cast<std::size_t>(s.next - to);
 }
 
 }  // namespace bootspan

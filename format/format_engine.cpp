@@ -19,39 +19,38 @@ namespace bootspan {
 
 namespace {
 
-// Writes the field of directive `d` for its argument `arg`. Raises
-// EConvertError when the letter is unknown or the argument is of a kind
-// the letter does not take.
-inline void convertDirective(Sink& s, const Directive& d, const TArgValue& arg) {
+// Writes the field of directive `d` for its argument `arg`: at most `room`
+// bytes at `to`, and returns their count. Raises EConvertError when the
+// letter is unknown or the argument is of a kind the letter does not take.
+inline std::size_t convertDirective(char* to, std::size_t room, const Directive& d,
+                                    const TArgValue& arg) {
   switch (d.letter) {
     case 'D':
     case 'U':
     case 'X':
       if (arg.kind == argInteger) {
-        integerDirective(s, d, static_cast<std::int32_t>(static_cast<std::uint32_t>(arg.value)));
-      } else if (arg.kind == argInt64) {
-        integerDirective(s, d, *reinterpret_cast<const std::int64_t*>(arg.value));
-      } else {
-        raiseDirectiveError(kInvalidFormatMessage, d.start, d.end);
+        const auto value = static_cast<std::int32_t>(static_cast<std::uint32_t>(arg.value));
+        return integerDirective(to, room, d, value);
       }
-      return;
+      if (arg.kind == argInt64) {
+        return integerDirective(to, room, d, *reinterpret_cast<const std::int64_t*>(arg.value));
+      }
+      break;
     case 'P':
-      if (arg.kind != argPointer) raiseDirectiveError(kInvalidFormatMessage, d.start, d.end);
-      hexField(s, d, 8, arg.value);  // the precision is always 8
-      return;
+      if (arg.kind != argPointer) break;
+      return hexField(to, room, d, 8, arg.value);  // the precision is always 8
     case 'S':
-      textField(s, d, arg);
-      return;
+      return textField(to, room, d, arg);
     case 'G':
     case 'E':
     case 'F':
     case 'N':
     case 'M':
-      floatField(s, d, arg);
-      return;
+      return floatField(to, room, d, arg);
     default:
-      raiseDirectiveError(kInvalidFormatMessage, d.start, d.end);
+      break;
   }
+  raiseDirectiveError(kInvalidFormatMessage, d.start, d.end);
 }
 
 }  // namespace
@@ -66,7 +65,7 @@ std::size_t formatIntoBuffer(char* dest, std::size_t capacity, const char* templ
     // A literal run, up to the next '%' or the capacity.
     const std::size_t left = static_cast<std::size_t>(end - p);
     const std::size_t limit = left < s.room ? left : s.room;
-    const std::size_t literal = copyLiteral(s.next, p, limit);
+    const std::size_t literal = *p == '%' ? 0 : copyLiteral(s.next, p, limit);
     s.advance(literal);
     p += literal;
     if (literal == limit || p + 1 == end)
@@ -82,7 +81,7 @@ std::size_t formatIntoBuffer(char* dest, std::size_t capacity, const char* templ
     Directive d;
     if (!parseDirective(p, end, args, cursor, d)) break;
     if (d.argument >= args.size()) raiseDirectiveError(kNoArgumentMessage, d.start, d.end);
-    convertDirective(s, d, args[d.argument]);
+    s.advance(convertDirective(s.next, s.room, d, args[d.argument]));
     cursor = d.argument + 1;
     p = d.end;
   }

@@ -41,9 +41,8 @@ void wideField(Sink& s, const Directive& d, const WCHAR* text, std::size_t lengt
   s.padded(narrow, kept, d.width, d.leftAlign);
 }
 
-}  // namespace
-
-void rareTextField(Sink& s, const Directive& d, const TArgValue& arg) {
+// The s field of the kinds that rareTextField takes.
+void writeRareText(Sink& s, const Directive& d, const TArgValue& arg) {
   const auto cut = static_cast<std::uint32_t>(d.precision);
   switch (arg.kind) {
     case argShortText: {
@@ -84,6 +83,14 @@ void rareTextField(Sink& s, const Directive& d, const TArgValue& arg) {
     default:
       raiseDirectiveError(kInvalidFormatMessage, d.start, d.end);
   }
+}
+
+}  // namespace
+
+std::size_t rareTextField(char* to, std::size_t room, const Directive& d, const TArgValue& arg) {
+  Sink s{to, room};
+  writeRareText(s, d, arg);
+  return static_cast<std::size_t>(s.next - to);
 }
 
 }  // namespace bootspan
