@@ -109,7 +109,12 @@ void TPatternLevel::lookAheadForTwelveHour(const char* p, const char* end) {
       p = platformStep(p, end);
       continue;
     }
-    switch (kLookAheadClass[static_cast<unsigned char>(c)]) {
+    const LookAhead what = kLookAheadClass[static_cast<unsigned char>(c)];
+    if (what == LookAhead::pass) {  // most bytes: one step without the switch
+      ++p;
+      continue;
+    }
+    switch (what) {
       case LookAhead::pass:
         break;
       case LookAhead::quote:
