@@ -4,36 +4,40 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <cstring>
 
 namespace bootspan {
 
+namespace small_copy_detail {
+
+// Copies n bytes, Size <= n <= 2 × Size, as two pieces of Size bytes: the
+// first and the last, overlapping where n is below 2 × Size.
+template <std::size_t Size>
+inline void copyHeadAndTail(char* to, const char* from, std::size_t n) {
+  char head[Size], tail[Size];
+  std::memcpy(head, from, Size);
+  std::memcpy(tail, from + n - Size, Size);
+  std::memcpy(to, head, Size);
+  std::memcpy(to + n - Size, tail, Size);
+}
+
+}  // namespace small_copy_detail
+
 // Copies n bytes from `from` to `to` (the ranges must not overlap); any n,
 // 0 included. Example: copyBytes(to, "12:05", 5) writes the five characters.
 inline void copyBytes(char* to, const char* from, std::size_t n) {
+  using small_copy_detail::copyHeadAndTail;
   if (n > 16) {
     // Sixteen bytes at a time; the last piece ends at the end, overlapping
     // the one before it.
-    char piece[16];
-    for (std::size_t i = 0; i + 16 < n; i += 16) {
-      std::memcpy(piece, from + i, 16);
-      std::memcpy(to + i, piece, 16);
-    }
-    std::memcpy(piece, from + n - 16, 16);
-    std::memcpy(to + n - 16, piece, 16);
+    std::size_t i = 0;
+    for (; n - i > 32; i += 16)
+      std::memcpy(to + i, from + i, 16);
+    copyHeadAndTail<16>(to + i, from + i, n - i);
   } else if (n >= 8) {
-    std::uint64_t head, tail;
-    std::memcpy(&head, from, 8);
-    std::memcpy(&tail, from + n - 8, 8);
-    std::memcpy(to, &head, 8);
-    std::memcpy(to + n - 8, &tail, 8);
+    copyHeadAndTail<8>(to, from, n);
   } else if (n >= 4) {
-    std::uint32_t head, tail;
-    std::memcpy(&head, from, 4);
-    std::memcpy(&tail, from + n - 4, 4);
-    std::memcpy(to, &head, 4);
-    std::memcpy(to + n - 4, &tail, 4);
+    copyHeadAndTail<4>(to, from, n);
   } else if (n != 0) {
     // One, two or three bytes: the first, the middle and the last (some the same).
     const char first = from[0];
