@@ -3,11 +3,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string_view>
 
 #include "calendar/day_stamp.hpp"
 #include "format/format.hpp"
+#include "format/small_copy.hpp"
 
 namespace bootspan {
 
@@ -23,22 +23,8 @@ struct TRenderOutput {
   void appendBytes(const char* bytes, std::size_t n) {
     const auto room = static_cast<std::size_t>(kCapacity - used);
     if (n > room) n = room;
-    char* to = buffer + used;
+    copyBytes(buffer + used, bytes, n);
     used += static_cast<std::int32_t>(n);
-    // Designators, names and short literals: a few bytes, copied with two
-    // overlapping loads and stores rather than a call.
-    if (n >= 4 && n <= 8) {
-      std::uint32_t head, tail;
-      std::memcpy(&head, bytes, 4);
-      std::memcpy(&tail, bytes + n - 4, 4);
-      std::memcpy(to, &head, 4);
-      std::memcpy(to + n - 4, &tail, 4);
-    } else if (n < 4) {
-      for (std::size_t i = 0; i < n; ++i)
-        to[i] = bytes[i];
-    } else {
-      std::memcpy(to, bytes, n);
-    }
   }
 
   void appendByte(char byte) {
@@ -48,23 +34,14 @@ struct TRenderOutput {
   void appendText(std::string_view text) { appendBytes(text.data(), text.size()); }
 
   // Appends `number` in decimal with at least `minDigits` digits, zeros in
-  // front where it is shorter; never cut. The digits are formatted with
-  // "%.*d" into a 16-byte area. While the output has that much room left,
-  // the area is the output's own next 16 bytes: the digits land where
-  // appending them would put them, and what fits is the same.
+  // front where it is shorter, formatted with "%.*d" straight into the
+  // output; cut where the output ends.
   void appendDigits(std::uint32_t number, std::int32_t minDigits) {
     static constexpr char kDigitsTemplate[] = "%.*d";
-    constexpr std::size_t kDigitsArea = 16;
     const TArgValue args[] = {integerArg(minDigits), integerArg(static_cast<std::int32_t>(number))};
-    if (kCapacity - used >= static_cast<std::int32_t>(kDigitsArea)) {
-      used += static_cast<std::int32_t>(formatIntoBuffer(
-          buffer + used, kDigitsArea, kDigitsTemplate, sizeof kDigitsTemplate - 1, args));
-      return;
-    }
-    char digits[kDigitsArea];
-    const std::size_t n =
-        formatIntoBuffer(digits, sizeof digits, kDigitsTemplate, sizeof kDigitsTemplate - 1, args);
-    appendBytes(digits, n);
+    used += static_cast<std::int32_t>(
+        formatIntoBuffer(buffer + used, static_cast<std::size_t>(kCapacity - used), kDigitsTemplate,
+                         sizeof kDigitsTemplate - 1, args));
   }
 };
 

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <limits>
 
+#include "format/digits.hpp"
 #include "format/float_text.hpp"
 #include "format/power_of_ten.hpp"
 
@@ -34,33 +35,6 @@ inline std::uint64_t toInteger(long double x) {
   std::uint64_t significand;
   std::memcpy(&significand, &shifted, sizeof significand);
   return significand - kIntegerBit;
-}
-
-constexpr char kDigitPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
-// Writes the decimal digits of `n` (no leading zeros; "0" for 0) to `out`
-// and returns their count, at most 20.
-int writeDecimal(char* out, std::uint64_t n) {
-  char buffer[20];
-  char* p = buffer + sizeof buffer;
-  while (n >= 100) {
-    const unsigned pair = static_cast<unsigned>(n % 100);
-    n /= 100;
-    p -= 2;
-    std::memcpy(p, kDigitPairs + 2 * pair, 2);
-  }
-  if (n >= 10) {
-    p -= 2;
-    std::memcpy(p, kDigitPairs + 2 * n, 2);
-  } else {
-    *--p = static_cast<char>('0' + n);
-  }
-  const int count = static_cast<int>(buffer + sizeof buffer - p);
-  std::memcpy(out, p, static_cast<std::size_t>(count));
-  return count;
 }
 
 void setZero(TFloatDecimal& d) {
@@ -134,32 +108,11 @@ void roundDigits(TFloatDecimal& d, bool negative, int precision, int decimals) {
   d.negative = digits[0] != '\0' && negative;
 }
 
-// Two digit characters of v in [0, 99] as a 16-bit value, first digit in
-// the low byte (the first in memory).
-inline std::uint64_t digitPair(std::uint32_t v) {
-  std::uint16_t pair;
-  std::memcpy(&pair, kDigitPairs + 2 * v, 2);
-  return pair;
-}
-
-// Writes the 9 digits of v < 10^9: one character, then eight assembled in a
-// register and stored at once.
-inline void writeNineDigits(char* out, std::uint32_t v) {
-  const std::uint32_t first = v / 100000000;  // [0, 9]
-  const std::uint32_t rest = v % 100000000;
-  const std::uint32_t high = rest / 10000;
-  const std::uint32_t low = rest % 10000;
-  const std::uint64_t eight = digitPair(high / 100) | digitPair(high % 100) << 16 |
-                              digitPair(low / 100) << 32 | digitPair(low % 100) << 48;
-  out[0] = static_cast<char>('0' + first);
-  std::memcpy(out + 1, &eight, 8);
-}
-
 // Writes the 18 digits of n in [10^17, 10^18) as two 9-digit halves, which
 // 32-bit arithmetic handles.
 void writeEighteenDigits(char* out, std::uint64_t n) {
-  writeNineDigits(out, static_cast<std::uint32_t>(n / 1000000000));
-  writeNineDigits(out + 9, static_cast<std::uint32_t>(n % 1000000000));
+  digits::writeNineDigits(out, static_cast<std::uint32_t>(n / 1000000000));
+  digits::writeNineDigits(out + 9, static_cast<std::uint32_t>(n % 1000000000));
 }
 
 // The results are built in place in the caller's record: the digits are
@@ -242,7 +195,7 @@ void currencyToDecimal(TFloatDecimal& d, const void* value, int decimals) {
       return;
     }
   }
-  const int count = writeDecimal(d.digits, magnitude);  // at most 19
+  const auto count = static_cast<int>(digits::putDecimal(d.digits, magnitude));  // at most 19
   d.exponent = static_cast<std::int16_t>(count - decimals);
   d.negative = negative;
   cutDigits(d.digits, count);

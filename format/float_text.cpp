@@ -1,9 +1,11 @@
 // Laying out the decimal digits of a value in the five text forms.
 #include "format/float_text.hpp"
 
-#include <cstring>
+#include <cstdint>
 #include <string_view>
 
+#include "format/digits.hpp"
+#include "format/small_copy.hpp"
 #include "locale/locale_formats.hpp"
 
 namespace bootspan {
@@ -27,30 +29,6 @@ struct Separators {
   char thousand;  // 0: no grouping
 };
 
-// Copies n (at most 24) bytes with overlapping word moves.
-void copySmall(char* to, const char* from, std::size_t n) {
-  if (n >= 8) {
-    std::uint64_t a, b, c;
-    std::memcpy(&a, from, 8);
-    std::memcpy(&c, from + n - 8, 8);
-    if (n > 16) {
-      std::memcpy(&b, from + 8, 8);
-      std::memcpy(to + 8, &b, 8);
-    }
-    std::memcpy(to, &a, 8);
-    std::memcpy(to + n - 8, &c, 8);
-  } else if (n >= 4) {
-    std::uint32_t a, c;
-    std::memcpy(&a, from, 4);
-    std::memcpy(&c, from + n - 4, 4);
-    std::memcpy(to, &a, 4);
-    std::memcpy(to + n - 4, &c, 4);
-  } else {
-    for (std::size_t i = 0; i < n; ++i)
-      to[i] = from[i];
-  }
-}
-
 class Writer {
  public:
   Writer(char* dest, const char* digits)
@@ -58,7 +36,7 @@ class Writer {
 
   void put(char c) { *p_++ = c; }
   void put(std::string_view s) {
-    std::memcpy(p_, s.data(), s.size());
+    copyBytes(p_, s.data(), s.size());
     p_ += s.size();
   }
   void zeros(int n) {
@@ -82,29 +60,25 @@ class Writer {
   void takeRest() { copy(left_); }
   // Decimal digits of n (>= 0), zero-filled in front to `minDigits`.
   void exponentDigits(int n, int minDigits) {
-    char buffer[12];
-    int count = 0;
-    do {
-      buffer[count++] = static_cast<char>('0' + n % 10);
-      n /= 10;
-    } while (n != 0);
-    zeros(minDigits - count);
-    while (count > 0)
-      *p_++ = buffer[--count];
+    const auto magnitude = static_cast<std::uint32_t>(n);
+    const std::size_t count = digits::decimalCount(magnitude);
+    const std::size_t shown = minDigits > static_cast<int>(count) ? minDigits : count;
+    digits::writeZeroFilled(p_, magnitude, shown);
+    p_ += shown;
   }
   std::size_t written() const { return static_cast<std::size_t>(p_ - start_); }
 
  private:
+  // A decimal holds at most 19 digits (a currency amount's).
   static std::size_t digitCount(const char* digits) {
+    constexpr std::size_t kMaxDigits = sizeof(TFloatDecimal::digits) - 2;
     std::size_t n = 0;
-    while (digits[n] != '\0')
-      ++n;  // at most 19
+    while (n < kMaxDigits && digits[n] != '\0')
+      ++n;
     return n;
   }
-  // Copies `count` (at most 19) digits with overlapping word moves: calls
-  // to the library's copy cost more than these few bytes.
   void copy(std::size_t count) {
-    copySmall(p_, digit_, count);
+    copyBytes(p_, digit_, count);
     p_ += count;
     digit_ += count;
     left_ -= count;

@@ -1,6 +1,8 @@
-// Inside the formatter: the decimal and hexadecimal digits of unsigned
-// integers, written backwards from the end of their field. Inline so that a
-// directive's whole field compiles to straight-line code.
+// The decimal and hexadecimal digits of unsigned integers, shared by the
+// integer directives, the floating-point text and (through "%.*d") the
+// date-time renderer. Digits are written two at a time from pair tables,
+// backwards from the end of their field. Inline so that a directive's whole
+// field compiles to straight-line code.
 #pragma once
 
 #include <bit>
@@ -62,6 +64,52 @@ inline void writeDecimal(char* end, Unsigned n) {
   }
 }
 
+// Writes the decimal digits of `n` starting at `to` and returns their count
+// (1..20); no terminator. Example: putDecimal(to, 305u) writes "305", gives 3.
+template <class Unsigned>
+inline std::size_t putDecimal(char* to, Unsigned n) {
+  const std::size_t count = decimalCount(n);
+  writeDecimal(to + count, n);
+  return count;
+}
+
+// Writes `n` in decimal in exactly `width` characters starting at `to`,
+// zeros in front; `width` is at least decimalCount(n). Numbers below 100 in
+// one or two characters (the clock fields) come from one pair without a
+// branch on the digit count: the pair's second character goes last, over its
+// first when only one is written. Example: writeZeroFilled(to, 7u, 3) writes
+// "007".
+template <class Unsigned>
+inline void writeZeroFilled(char* to, Unsigned n, std::size_t width) {
+  if (n < 100 && width <= 2) {
+    const char* pair = kDigitPairs + 2 * n;
+    to[0] = pair[0];
+    to[width - 1] = pair[1];
+    return;
+  }
+  writeDecimal(to + width, n);
+  for (std::size_t i = decimalCount(n); i < width; ++i)
+    to[width - 1 - i] = '0';
+}
+
+// Writes exactly nine digits of v < 10^9, zeros in front: one character,
+// then eight from four pairs stored at once. Example: 1234 gives "000001234".
+inline void writeNineDigits(char* to, std::uint32_t v) {
+  const std::uint32_t first = v / 100000000;  // [0, 9]
+  const std::uint32_t rest = v % 100000000;
+  const std::uint32_t high = rest / 10000;
+  const std::uint32_t low = rest % 10000;
+  const auto pair = [](std::uint32_t p) {
+    std::uint16_t two;
+    std::memcpy(&two, kDigitPairs + 2 * p, 2);
+    return std::uint64_t{two};
+  };
+  const std::uint64_t eight =
+      pair(high / 100) | pair(high % 100) << 16 | pair(low / 100) << 32 | pair(low % 100) << 48;
+  to[0] = static_cast<char>('0' + first);
+  std::memcpy(to + 1, &eight, 8);
+}
+
 // The number of hexadecimal digits of n, at least 1.
 inline std::size_t hexCount(std::uint64_t n) {
   return static_cast<std::size_t>(64 - __builtin_clzll(n | 1) + 3) / 4;
@@ -90,6 +138,16 @@ inline void writeHex(char* to, std::uint64_t n, std::size_t count) {
     n >>= 8;
   }
   if (p != to) *to = kHexPairs.text[2 * (n & 0xF) + 1];
+}
+
+// Writes `n` in upper-case hexadecimal in exactly `width` characters
+// starting at `to`, zeros in front; `width` is at least hexCount(n).
+// Example: writeHexZeroFilled(to, 0x2Fu, 8) writes "0000002F".
+inline void writeHexZeroFilled(char* to, std::uint64_t n, std::size_t width) {
+  const std::size_t count = hexCount(n);
+  for (std::size_t i = 0; i < width - count; ++i)
+    to[i] = '0';
+  writeHex(to + width - count, n, count);
 }
 
 }  // namespace bootspan::digits

@@ -1,0 +1,168 @@
+// The fields of a pattern level: date and time numbers, names, designators,
+// era texts and the settings patterns that some tokens expand to.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "calendar/day_stamp.hpp"
+#include "datetext/era_text.hpp"
+#include "datetext/pattern_bytes.hpp"
+#include "datetext/pattern_level.hpp"
+#include "locale/locale_formats.hpp"
+
+namespace bootspan {
+
+namespace {
+
+// The name with 1-based `index` in `names`, or nothing for an index outside
+// 1..N-1, such as the month 0 of a day number below 1.
+template <std::size_t N>
+std::string_view nameAt(const std::array<std::string, N>& names, std::uint32_t index) {
+  return index >= 1 && index < N ? std::string_view(names[index]) : std::string_view();
+}
+
+// The weekday to name for the value, or 0 (no name) for a day number below
+// 1: day 0 would otherwise name a Sunday although it is no calendar day.
+std::uint32_t namedWeekday(TDayValue value) {
+  if (stampFromValue(value).dayNumber < 1) return 0;
+  return weekdayOf(value);
+}
+
+}  // namespace
+
+void TPatternLevel::ensureDate() {
+  if (dateSplit_) return;
+  splitDate(out_.dayValue, year_, month_, day_);
+  dateSplit_ = true;
+}
+
+void TPatternLevel::ensureTime() {
+  if (timeSplit_) return;
+  splitTime(out_.dayValue, hour_, minute_, second_, millisecond_);
+  timeSplit_ = true;
+}
+
+// y, m, d, e and g: count_ repeats of the letter.
+void TPatternLevel::writeDateField(char token) {
+  switch (token) {
+    case 'Y':
+      ensureDate();
+      if (count_ <= 2) {
+        out_.appendDigits(year_ % 100u, 2);
+      } else {
+        out_.appendDigits(year_, 4);
+      }
+      return;
+    case 'M':
+      ensureDate();
+      if (count_ <= 2) {
+        out_.appendDigits(month_, count_);
+      } else {
+        out_.appendText(count_ == 3 ? nameAt(localeFormats.shortMonthNames, month_)
+                                    : nameAt(localeFormats.longMonthNames, month_));
+      }
+      return;
+    case 'D':
+      if (count_ <= 2) {
+        ensureDate();
+        out_.appendDigits(day_, count_);
+      } else if (count_ == 3) {
+        out_.appendText(nameAt(localeFormats.shortDayNames, namedWeekday(out_.dayValue)));
+      } else if (count_ == 4) {
+        out_.appendText(nameAt(localeFormats.longDayNames, namedWeekday(out_.dayValue)));
+      } else {
+        renderPattern(count_ == 5 ? localeFormats.shortDatePattern : localeFormats.longDatePattern,
+                      out_);
+      }
+      return;
+    case 'E':
+      ensureDate();
+      out_.appendText(eraYearText(year_, month_, day_, count_));
+      return;
+    default:  // 'G'
+      ensureDate();
+      out_.appendText(eraNameText(year_, month_, day_, count_));
+      return;
+  }
+}
+
+// h, n, s and z: count_ repeats of the letter; the pattern goes on at `p`.
+void TPatternLevel::writeTimeField(char token, const char* p, const char* end) {
+  ensureTime();
+  switch (token) {
+    case 'H':
+      if (!twelveHour_) lookAheadForTwelveHour(p, end);
+      appendHour();
+      return;
+    case 'N':
+      out_.appendDigits(minute_, count_ < 2 ? count_ : 2);
+      return;
+    case 'S':
+      out_.appendDigits(second_, count_ < 2 ? count_ : 2);
+      return;
+    default:  // 'Z'
+      out_.appendDigits(millisecond_, count_ < 3 ? count_ : 3);
+      return;
+  }
+}
+
+// t and c: the time or date-and-time patterns of the settings.
+void TPatternLevel::writeExpansion(char token) {
+  if (token == 'T') {
+    renderPattern(count_ == 1 ? localeFormats.shortTimePattern : localeFormats.longTimePattern,
+                  out_);
+    return;
+  }
+  renderPattern(localeFormats.shortDatePattern, out_);
+  ensureTime();
+  if (hour_ != 0 || minute_ != 0 || second_ != 0) {
+    out_.appendByte(' ');
+    renderPattern(localeFormats.longTimePattern, out_);
+  }
+}
+
+void TPatternLevel::appendHour() {
+  std::uint32_t hour = hour_;  // 0..23
+  if (twelveHour_) {
+    if (hour == 0) {
+      hour = 12;
+    } else if (hour > 12) {
+      hour -= 12;
+    }
+  }
+  out_.appendDigits(hour, count_ < 2 ? count_ : 2);
+}
+
+const char* TPatternLevel::amPmOrDayName(const char* at, const char* next, const char* end) {
+  ensureTime();
+  const bool morning = hour_ < 12;
+  switch (aFormAt(at, end)) {
+    case AForm::amSlashPm:
+      out_.appendBytes(morning ? at : at + 3, 2);  // as written: "am/pm" gives "am" or "pm"
+      twelveHour_ = true;
+      return at + 5;
+    case AForm::aSlashP:
+      out_.appendByte(morning ? at[0] : at[2]);
+      twelveHour_ = true;
+      return at + 3;
+    case AForm::amPm:
+      out_.appendText(morning ? localeFormats.amDesignator : localeFormats.pmDesignator);
+      twelveHour_ = true;
+      return at + 4;
+    case AForm::aaaa:
+      ensureDate();
+      out_.appendText(nameAt(localeFormats.longDayNames, namedWeekday(out_.dayValue)));
+      return at + 4;
+    case AForm::aaa:
+      ensureDate();
+      out_.appendText(nameAt(localeFormats.shortDayNames, namedWeekday(out_.dayValue)));
+      return at + 3;
+    case AForm::none:
+      break;
+  }
+  out_.appendByte(starter_);
+  return next;
+}
+
+}  // namespace bootspan
