@@ -3,12 +3,10 @@
 
 namespace bootspan {
 
-inline constexpr unsigned kInvalidFormatMessage = 65513;  // Format '%s' invalid or incompatible ...
-inline constexpr unsigned kNoArgumentMessage = 65514;     // No argument for format '%s'
-
-// Raises EConvertError `number` quoting the directive text [first, last):
-// at most 31 bytes, and never ending in the lead byte of a cut character.
-// Example: kNoArgumentMessage for "%d" raises "No argument for format '%d'".
+// Raises EConvertError `number` (msg::invalidFormat or msg::noArgument)
+// quoting the directive text [first, last): at most 31 bytes, and never
+// ending in the lead byte of a cut character.
+// Example: msg::noArgument for "%d" raises "No argument for format '%d'".
 [[noreturn, gnu::cold]] void raiseDirectiveError(unsigned number, const char* first,
                                                  const char* last);
 

@@ -7,6 +7,7 @@
 #include "format/float_text.hpp"
 #include "format/sink.hpp"
 #include "locale/locale_formats.hpp"
+#include "resources/string_ids.hpp"
 
 namespace bootspan {
 
@@ -37,7 +38,7 @@ FloatShape floatShape(char letter, std::int32_t given) {
 
 std::size_t floatField(char* to, std::size_t room, const Directive& d, const TArgValue& arg) {
   if (arg.kind != argExtended && arg.kind != argCurrency) {
-    raiseDirectiveError(kInvalidFormatMessage, d.start, d.end);
+    raiseDirectiveError(msg::invalidFormat, d.start, d.end);
   }
   const FloatShape shape = floatShape(d.letter, d.precision);
   const TFloatSource source = arg.kind == argCurrency ? sourceCurrency : sourceExtended;

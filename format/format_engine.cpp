@@ -14,6 +14,7 @@
 #include "format/literal_run.hpp"
 #include "format/sink.hpp"
 #include "format/text_fields.hpp"
+#include "resources/string_ids.hpp"
 
 namespace bootspan {
 
@@ -50,7 +51,7 @@ inline std::size_t convertDirective(char* to, std::size_t room, const Directive&
     default:
       break;
   }
-  raiseDirectiveError(kInvalidFormatMessage, d.start, d.end);
+  raiseDirectiveError(msg::invalidFormat, d.start, d.end);
 }
 
 }  // namespace
@@ -80,7 +81,7 @@ std::size_t formatIntoBuffer(char* dest, std::size_t capacity, const char* templ
     // A directive; the template ending inside one drops it.
     Directive d;
     if (!parseDirective(p, end, args, cursor, d)) break;
-    if (d.argument >= args.size()) raiseDirectiveError(kNoArgumentMessage, d.start, d.end);
+    if (d.argument >= args.size()) raiseDirectiveError(msg::noArgument, d.start, d.end);
     s.advance(convertDirective(s.next, s.room, d, args[d.argument]));
     cursor = d.argument + 1;
     p = d.end;

@@ -7,12 +7,11 @@
 #include "errors/core/raise.hpp"
 #include "format/directive_error.hpp"
 #include "platform/platform.hpp"
+#include "resources/string_ids.hpp"
 
 namespace bootspan {
 
 namespace {
-
-constexpr unsigned kInvalidVariantOpMessage = 65516;  // Invalid variant operation
 
 // A wide text converted to the ANSI code page, then cut to the precision.
 void wideField(Sink& s, const Directive& d, const WCHAR* text, std::size_t length) {
@@ -78,10 +77,10 @@ void writeRareText(Sink& s, const Directive& d, const TArgValue& arg) {
         return;
       }
       // No variant has a text conversion here: the operation is invalid.
-      raiseError(newErrorFromTable(EVariantError::classRef, kInvalidVariantOpMessage));
+      raiseError(newErrorFromTable(EVariantError::classRef, msg::variantOperation));
     }
     default:
-      raiseDirectiveError(kInvalidFormatMessage, d.start, d.end);
+      raiseDirectiveError(msg::invalidFormat, d.start, d.end);
   }
 }
 
