@@ -31,6 +31,7 @@ inline std::size_t convertDirective(char* to, std::size_t room, const Directive&
     case 'X':
       if (arg.kind == argInteger) {
         const auto value = static_cast<std::int32_t>(static_cast<std::uint32_t>(arg.value));
+        if (isShortDecimal(d, value)) return shortDecimalField(to, room, d, value);
         return integerDirective(to, room, d, value);
       }
       if (arg.kind == argInt64) {
@@ -39,7 +40,7 @@ inline std::size_t convertDirective(char* to, std::size_t room, const Directive&
       break;
     case 'P':
       if (arg.kind != argPointer) break;
-      return hexField(to, room, d, 8, arg.value);  // the precision is always 8
+      return pointerField(to, room, d, arg.value);
     case 'S':
       return textField(to, room, d, arg);
     case 'G':

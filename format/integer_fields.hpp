@@ -5,75 +5,50 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <type_traits>
 
 #include "format/digits.hpp"
 #include "format/directive.hpp"
 #include "format/format_limits.hpp"
-#include "format/sink.hpp"
 
 namespace bootspan {
 
 // Like every field writer, the ones here write at most `room` bytes at `to`
 // and return their count.
 
-// Writes the field of an integer with `count` digits; `precision` asks for
-// zeros in front (any value outside 0..kMaxZeroFill asks for none).
-// `write(to, shown)` puts the digits in `shown` characters, zero-filled. The
-// text goes straight to the destination when the whole field fits, else
-// through a scratch area, cut to the room left.
-template <class WriteDigits>
-inline std::size_t integerField(char* to, std::size_t room, const Directive& d,
-                                std::int32_t precision, bool negative, std::size_t count,
-                                WriteDigits write) {
-  Sink s{to, room};
-  const auto wanted = static_cast<std::uint32_t>(precision);
-  const std::size_t shown = wanted <= kMaxZeroFill && wanted > count ? wanted : count;
-  const std::size_t length = (negative ? 1 : 0) + shown;  // at most 21
-  const std::size_t fill = d.width > length ? d.width - length : 0;
-  const auto text = [&](char* to) {
-    if (negative) *to++ = '-';
-    write(to, shown);
-  };
-  if (fill + length > s.room) {
-    char scratch[1 + kMaxZeroFill + 20];  // the sign, the zeros, at most 20 digits
-    text(scratch);
-    s.padded(scratch, length, d.width, d.leftAlign);
-    return static_cast<std::size_t>(s.next - to);
+// d, u and x of a 32-bit or 64-bit integer: d reads it as signed, u and x as
+// unsigned. Example: "%.3d" of -7 gives "-007", "%x" of -1 gives "FFFFFFFF".
+std::size_t integerDirective(char* to, std::size_t room, const Directive& d, std::int32_t value);
+std::size_t integerDirective(char* to, std::size_t room, const Directive& d, std::int64_t value);
+
+// Whether directive `d` of the integer `value` is a short decimal: d or u of
+// 0..99 without a width, asking for at most two digits (or for none, or for
+// more than kMaxZeroFill, which add no zeros). The date-time renderer's
+// numbers are all of this kind.
+inline bool isShortDecimal(const Directive& d, std::int32_t value) {
+  const auto wanted = static_cast<std::uint32_t>(d.precision);
+  return d.letter != 'X' && static_cast<std::uint32_t>(value) < 100 && d.width == 0 &&
+         (wanted <= 2 || wanted > kMaxZeroFill);
+}
+
+// The field of a short decimal, the same bytes integerDirective writes: one
+// or two characters from the pair table ("05" for 5 asked with two digits,
+// "5" otherwise), cut to the room. Example: 7 with precision 2 gives "07".
+inline std::size_t shortDecimalField(char* to, std::size_t room, const Directive& d,
+                                     std::uint32_t value) {
+  const char* pair = digits::kDigitPairs + 2 * value;
+  if (room == 0) return 0;
+  if (value < 10 && d.precision != 2) {
+    to[0] = pair[1];
+    return 1;
   }
-  if (fill != 0 && !d.leftAlign) s.blanks(fill);
-  text(s.next);
-  s.advance(length);
-  if (fill != 0 && d.leftAlign) s.blanks(fill);
-  return static_cast<std::size_t>(s.next - to);
+  to[0] = pair[0];
+  if (room == 1) return 1;
+  to[1] = pair[1];
+  return 2;
 }
 
-// d and u: the decimal digits of `magnitude`, '-' in front when negative.
-template <class Unsigned>
-inline std::size_t decimalField(char* to, std::size_t room, const Directive& d, Unsigned magnitude,
-                                bool negative) {
-  return integerField(
-      to, room, d, d.precision, negative, digits::decimalCount(magnitude),
-      [magnitude](char* at, std::size_t shown) { digits::writeZeroFilled(at, magnitude, shown); });
-}
-
-// x and p: the upper-case hexadecimal digits of `bits`.
-inline std::size_t hexField(char* to, std::size_t room, const Directive& d, std::int32_t precision,
-                            std::uint64_t bits) {
-  return integerField(
-      to, room, d, precision, false, digits::hexCount(bits),
-      [bits](char* at, std::size_t shown) { digits::writeHexZeroFilled(at, bits, shown); });
-}
-
-// d, u and x of a 32-bit or 64-bit integer (`Signed` is its type): d reads
-// it as signed, u and x as unsigned.
-template <class Signed>
-inline std::size_t integerDirective(char* to, std::size_t room, const Directive& d, Signed value) {
-  using Unsigned = std::make_unsigned_t<Signed>;
-  const auto bits = static_cast<Unsigned>(value);
-  if (d.letter == 'X') return hexField(to, room, d, d.precision, bits);
-  const bool negative = d.letter == 'D' && value < 0;
-  return decimalField(to, room, d, negative ? Unsigned{0} - bits : bits, negative);
-}
+// p: the address in upper-case hexadecimal, at least 8 digits whatever the
+// precision. Example: 0x1A2B gives "00001A2B".
+std::size_t pointerField(char* to, std::size_t room, const Directive& d, std::uint64_t address);
 
 }  // namespace bootspan

@@ -6,6 +6,7 @@
 #include "errors/core/exceptions.hpp"
 #include "errors/core/raise.hpp"
 #include "format/directive_error.hpp"
+#include "format/sink.hpp"
 #include "platform/platform.hpp"
 #include "resources/string_ids.hpp"
 
@@ -89,6 +90,37 @@ void writeRareText(Sink& s, const Directive& d, const TArgValue& arg) {
 std::size_t rareTextField(char* to, std::size_t room, const Directive& d, const TArgValue& arg) {
   Sink s{to, room};
   writeRareText(s, d, arg);
+  return static_cast<std::size_t>(s.next - to);
+}
+
+std::size_t textField(char* to, std::size_t room, const Directive& d, const TArgValue& arg) {
+  Sink s{to, room};
+  const auto cut = static_cast<std::uint32_t>(d.precision);
+  switch (arg.kind) {
+    case argText: {
+      const auto* text = reinterpret_cast<const std::string*>(arg.value);
+      const std::size_t length = text == nullptr ? 0 : text->size();
+      s.padded(text == nullptr ? "" : text->data(), cut < length ? cut : length, d.width,
+               d.leftAlign);
+      break;
+    }
+    case argZText: {
+      // The scan for the terminator stops after `cut` bytes.
+      const char* text = reinterpret_cast<const char*>(arg.value);
+      std::size_t length = 0;
+      while (length < cut && text[length] != '\0')
+        ++length;
+      s.padded(text, length, d.width, d.leftAlign);
+      break;
+    }
+    case argChar: {
+      const char c = static_cast<char>(arg.value);
+      s.padded(&c, 1, d.width, d.leftAlign);
+      break;
+    }
+    default:
+      return rareTextField(to, room, d, arg);
+  }
   return static_cast<std::size_t>(s.next - to);
 }
 

@@ -4,11 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 
 #include "format/directive.hpp"
 #include "format/format.hpp"
-#include "format/sink.hpp"
 
 namespace bootspan {
 
@@ -22,35 +20,6 @@ std::size_t rareTextField(char* to, std::size_t room, const Directive& d, const 
 // here, the rarer kinds through rareTextField. A negative precision (none
 // given) cuts nothing. Writes at most `room` bytes at `to` and returns their
 // count. Example: "%-4.2s" of "abc" gives "ab  ".
-inline std::size_t textField(char* to, std::size_t room, const Directive& d, const TArgValue& arg) {
-  Sink s{to, room};
-  const auto cut = static_cast<std::uint32_t>(d.precision);
-  switch (arg.kind) {
-    case argText: {
-      const auto* text = reinterpret_cast<const std::string*>(arg.value);
-      const std::size_t length = text == nullptr ? 0 : text->size();
-      s.padded(text == nullptr ? "" : text->data(), cut < length ? cut : length, d.width,
-               d.leftAlign);
-      break;
-    }
-    case argZText: {
-      // The scan for the terminator stops after `cut` bytes.
-      const char* text = reinterpret_cast<const char*>(arg.value);
-      std::size_t length = 0;
-      while (length < cut && text[length] != '\0')
-        ++length;
-      s.padded(text, length, d.width, d.leftAlign);
-      break;
-    }
-    case argChar: {
-      const char c = static_cast<char>(arg.value);
-      s.padded(&c, 1, d.width, d.leftAlign);
-      break;
-    }
-    default:
-      return rareTextField(to, room, d, arg);
-  }
-  return static_cast<std::size_t>(s.next - to);
-}
+std::size_t textField(char* to, std::size_t room, const Directive& d, const TArgValue& arg);
 
 }  // namespace bootspan
