@@ -82,11 +82,14 @@ build_preset() {
   fi
 }
 
+# Runs the ctest entries of a preset, JOBS at a time (the host tests share
+# nothing; the Wine tests share one display and one prefix, so they run one
+# at a time).
 test_preset() {
-  local preset=$1
-  shift
+  local preset=$1 jobs=$2
+  shift 2
   echo "=== test $preset"
-  "$@" ctest --preset "$preset" 2>&1 | tee "$log_dir/$preset-ctest.log" | tail -25
+  "$@" ctest --preset "$preset" -j "$jobs" 2>&1 | tee "$log_dir/$preset-ctest.log" | tail -25
   count_ctest "$preset" "$log_dir/$preset-ctest.log"
 }
 
@@ -95,7 +98,7 @@ for preset in host-debug host-asan host-release; do
   if build_preset "$preset"; then
     end_phase "build $preset"
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-      test_preset "$preset" env
+      test_preset "$preset" "$(nproc)" env
     end_phase "test $preset"
   fi
 done
@@ -114,7 +117,7 @@ if build_preset win32; then
       >>"$log_dir/wineboot.log" 2>&1
     wineserver -w
     end_phase "wine prefix"
-    test_preset win32 xvfb-run -a -s "-screen 0 1024x768x24"
+    test_preset win32 1 xvfb-run -a -s "-screen 0 1024x768x24"
     wineserver -k 2>/dev/null || true
     end_phase "test win32 under Wine"
   else
