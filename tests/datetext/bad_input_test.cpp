@@ -110,7 +110,9 @@ TEST_F(RenderBadInputTest, EraTextsThatDoNotFitTheBufferAreEmpty) {
     fake.dateFormat = [era](const SYSTEMTIME&, const std::string&) {
       return std::optional<std::string>(era);
     };
-    EXPECT_EQ(renderDayValue("-gg", value_), size <= 255 ? "-" + era.substr(0, 255) : "-") << size;
+    EXPECT_EQ(renderDayValue("-gg", value_),
+              std::string("-").append(size <= 255 ? era.substr(0, 255) : std::string()))
+        << size;
     EXPECT_EQ(renderDayValue("ee-", value_), (size <= 255 ? era.substr(0, 255) : "") + "-") << size;
   }
 }

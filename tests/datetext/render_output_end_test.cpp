@@ -25,7 +25,7 @@ TEST_F(RenderOutputEndTest, EveryTokenIsCutWhereTheOutputEnds) {
   for (const std::string& tail : tails) {
     const std::string whole = renderDayValue(tail, value);
     for (std::size_t before = 230; before <= 256; ++before) {
-      const std::string pattern = "'" + std::string(before, '.') + "'" + tail;
+      const std::string pattern = std::string("'").append(before, '.').append("'").append(tail);
       const std::string expected = (std::string(before, '.') + whole).substr(0, 256);
       ASSERT_EQ(renderDayValue(pattern, value), expected) << before << " then " << tail;
     }

@@ -26,7 +26,7 @@ class FloatText : public ::testing::Test {
     saved_ = localeFormats;
     localeFormats.decimalSeparator = '.';
     localeFormats.thousandSeparator = ',';
-    localeFormats.currencySymbol = "$";
+    localeFormats.currencySymbol.assign(1, '$');
     localeFormats.currencyOrder = 0;
     localeFormats.negCurrencyOrder = 0;
     localeFormats.currencyDigits = 2;

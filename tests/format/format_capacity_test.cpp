@@ -82,7 +82,7 @@ TEST_F(FormatCapacity, MessageOfAnyLengthIsWhole) {
        {std::size_t{0}, std::size_t{15}, std::size_t{16}, std::size_t{4094}, std::size_t{4095},
         std::size_t{4096}, std::size_t{4097}, std::size_t{8191}, std::size_t{8192},
         std::size_t{9000}, std::size_t{100000}}) {
-    const std::string templ = "%" + std::to_string(length) + "s";
+    const std::string templ = std::string("%").append(std::to_string(length)).append("s");
     const TArgValue arg = textArg(word);
     const std::string result = formatMessage(templ, TArgList(&arg, 1));
     const std::size_t expectedLength = length < 4 ? 4 : length;
@@ -97,7 +97,8 @@ TEST_F(FormatCapacity, MessageFromALongTemplate) {
   for (const std::size_t length :
        {std::size_t{3071}, std::size_t{3072}, std::size_t{5000}, std::size_t{9000}}) {
     std::string templ(length, 'a');
-    templ.replace(length / 2, 2, "%d");
+    templ[length / 2] = '%';
+    templ[length / 2 + 1] = 'd';
     const TArgValue arg = integerArg(12345);
     const std::string result = formatMessage(templ, TArgList(&arg, 1));
     ASSERT_EQ(result.size(), length + 3) << length;

@@ -128,7 +128,7 @@ class DatePatternTranslation : public testing::LocaleStateTest {
 
 std::string describe(const Row& row) {
   std::string text = "calendar ";
-  text += row.calendar ? "\"" + std::string(row.calendar) + "\"" : "(fails)";
+  text += row.calendar ? std::string("\"").append(row.calendar).append("\"") : "(fails)";
   text += ", language " + std::to_string(row.language) + (row.doubleByte ? ", 932" : "");
   text += ", pattern \"" + row.pattern + "\"";
   return text;

@@ -242,7 +242,7 @@ TEST_F(SysLocale, LeadByteRanges) {
     FakePlatform local;
     CPINFO info{};
     info.MaxCharSize = 2;
-    for (std::size_t i = 0; i < c.pairs.size(); ++i)
+    for (std::size_t i = 0; i < c.pairs.size() && i < sizeof info.LeadByte; ++i)
       info.LeadByte[i] = c.pairs[i];
     local.codePages[936] = info;
     local.answer(LOCALE_IDEFAULTANSICODEPAGE, "936");

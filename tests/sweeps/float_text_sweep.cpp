@@ -106,7 +106,8 @@ TEST_F(FloatTextSweep, GeneralFormDigitsAreCorrectlyRounded) {
     char buffer[80];
     std::snprintf(buffer, sizeof buffer, "%.*Le", precision - 1, v < 0 ? -v : v);
     const std::string expectedDigits = trimZeros(
-        std::string(1, buffer[0]) + (precision > 1 ? std::string(buffer + 2, precision - 1) : ""));
+        std::string(1, buffer[0])
+            .append(precision > 1 ? std::string(buffer + 2, precision - 1) : std::string()));
     const int expectedExponent = std::atoi(std::strchr(buffer, 'e') + 1) + 1;
     if (d.digits == expectedDigits && d.exponent == expectedExponent && d.negative == (v < 0)) {
       continue;
