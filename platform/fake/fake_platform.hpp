@@ -3,8 +3,8 @@
 //
 // By default every locale query fails, the code page is 1252 without lead
 // bytes, the platform is the NT family, the string table is the program's own,
-// no companion file exists and nothing is mapped in memory. Tests change the public fields they
-// need.
+// no companion file exists and nothing is mapped in memory. Tests change the
+// public fields they need.
 #pragma once
 
 #include <array>
