@@ -1,5 +1,6 @@
 #include "app/modules.hpp"
 
+#include "errors/core/companion_strings.hpp"
 #include "errors/core/fpu.hpp"
 #include "errors/error_hooks.hpp"
 #include "errors/error_tables.hpp"
@@ -9,6 +10,11 @@ namespace bootspan {
 
 void startRuntimeCore() {
   resetFpu();
+  openCompanionStrings();
+}
+
+void finalizeRuntimeCore() {
+  closeCompanionStrings();
 }
 
 void startUtilityLibrary() {
@@ -27,7 +33,7 @@ void finalizeUtilityLibrary() {
 namespace {
 
 constexpr TModuleEntry kModules[] = {
-    {"runtime core", startRuntimeCore, nullptr},
+    {"runtime core", startRuntimeCore, finalizeRuntimeCore},
     {"utility library", startUtilityLibrary, finalizeUtilityLibrary},
     {"program", nullptr, nullptr},
 };

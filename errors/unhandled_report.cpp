@@ -7,6 +7,7 @@
 
 #include "errors/core/exceptions.hpp"
 #include "errors/core/halt.hpp"
+#include "errors/core/messages.hpp"
 #include "errors/core/raise.hpp"
 #include "errors/module_lookup.hpp"
 #include "format/format.hpp"
@@ -79,7 +80,7 @@ std::size_t composeReport(const TObject* error, const void* address, char* buffe
   countedClassName(error, className);
 
   char templateText[kTemplateSize] = {};
-  platform().LoadStringA(programModule(), msg::reportTemplate, templateText, kTemplateSize);
+  loadString(msg::reportTemplate, templateText, kTemplateSize);
 
   const TArgValue args[] = {shortTextArg(className), zTextArg(place.moduleName),
                             pointerArg(reinterpret_cast<const void*>(place.offset)),
@@ -92,8 +93,7 @@ void showReport(const TObject* error, const void* address) {
   char text[kReportCapacity + 1];
   composeReport(error, address, text, kReportCapacity);
   char caption[kCaptionSize] = {};
-  if (!isConsoleProcess)
-    platform().LoadStringA(programModule(), msg::reportCaption, caption, kCaptionSize);
+  if (!isConsoleProcess) loadString(msg::reportCaption, caption, kCaptionSize);
   showText(platform(), isConsoleProcess, text, caption, MB_TASKMODAL | MB_ICONERROR);
 }
 

@@ -41,6 +41,11 @@ class Platform {
   virtual int LoadStringA(HINSTANCE module, UINT id, LPSTR buffer, int size) = 0;
   virtual SIZE_T VirtualQuery(LPCVOID address, MEMORY_BASIC_INFORMATION* info, SIZE_T size) = 0;
   virtual DWORD GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size) = 0;
+  // Loads the module file at `path`; with LOAD_LIBRARY_AS_DATAFILE it is
+  // mapped as data only and no code of it runs. Null when it cannot be loaded.
+  virtual HMODULE LoadLibraryExA(LPCSTR path, HANDLE file, DWORD flags) = 0;
+  // Releases a module that LoadLibraryExA loaded.
+  virtual BOOL FreeLibrary(HMODULE module) = 0;
   virtual HANDLE GetStdHandle(DWORD which) = 0;
   virtual BOOL WriteFile(HANDLE file, LPCVOID data, DWORD length, LPDWORD written,
                          LPOVERLAPPED overlapped) = 0;

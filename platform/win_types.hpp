@@ -110,6 +110,8 @@ constexpr UINT MB_ICONERROR = 0x10;
 constexpr UINT MB_TASKMODAL = 0x2000;
 
 // Locale queries.
+constexpr LCID LOCALE_USER_DEFAULT = 0x0400;
+constexpr LCTYPE LOCALE_SABBREVLANGNAME = 0x03;
 constexpr LCTYPE LOCALE_SLIST = 0x0C;
 constexpr LCTYPE LOCALE_SDECIMAL = 0x0E;
 constexpr LCTYPE LOCALE_STHOUSAND = 0x0F;
@@ -158,6 +160,9 @@ constexpr int SM_MIDEASTENABLED = 74;
 constexpr UINT CP_ACP = 0;
 constexpr DWORD CT_CTYPE2 = 2;
 constexpr WORD C2_RIGHTTOLEFT = 2;
+
+// Modules.
+constexpr DWORD LOAD_LIBRARY_AS_DATAFILE = 0x2;
 
 // Memory, handles and exceptions.
 constexpr DWORD MEM_COMMIT = 0x1000;

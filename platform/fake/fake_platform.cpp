@@ -147,9 +147,15 @@ int FakePlatform::WideCharToMultiByte(UINT, DWORD, LPCWSTR wide, int wideLength,
   return wideLength;
 }
 
-int FakePlatform::LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int size) {
-  auto it = strings.find(id);
-  if (it == strings.end() || size <= 0) return 0;
+int FakePlatform::LoadStringA(HINSTANCE module, UINT id, LPSTR buffer, int size) {
+  const std::map<UINT, std::string>* table = &strings;
+  if (auto loaded = loadedModules.find(module); loaded != loadedModules.end()) {
+    auto file = companionFiles.find(loaded->second);
+    if (file == companionFiles.end()) return 0;
+    table = &file->second;
+  }
+  auto it = table->find(id);
+  if (it == table->end() || size <= 0) return 0;
   const size_t n = std::min(it->second.size(), static_cast<size_t>(size - 1));
   std::memcpy(buffer, it->second.data(), n);
   buffer[n] = '\0';
@@ -181,6 +187,21 @@ DWORD FakePlatform::GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size)
   std::memcpy(buffer, it->second.data(), n);
   buffer[n] = '\0';
   return static_cast<DWORD>(n);
+}
+
+HMODULE FakePlatform::LoadLibraryExA(LPCSTR path, HANDLE, DWORD flags) {
+  libraryLoads.push_back({path, flags});
+  if (companionFiles.count(path) == 0) return nullptr;
+  // A distinct, never dereferenced value per load, with the low bit set as
+  // the system marks a module mapped as data.
+  const auto handle = reinterpret_cast<HMODULE>(0x10000001 + 0x10000 * loadedModules.size());
+  loadedModules[handle] = path;
+  return handle;
+}
+
+BOOL FakePlatform::FreeLibrary(HMODULE module) {
+  freedLibraries.push_back(module);
+  return TRUE;
 }
 
 HANDLE FakePlatform::GetStdHandle(DWORD which) {

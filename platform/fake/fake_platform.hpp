@@ -3,7 +3,8 @@
 //
 // By default every locale query fails, the code page is 1252 without lead
 // bytes, the platform is the NT family, the string table is the program's own,
-// and nothing is mapped in memory. Tests change the public fields they need.
+// no companion file exists and nothing is mapped in memory. Tests change the
+// public fields they need.
 #pragma once
 
 #include <array>
@@ -82,6 +83,11 @@ class FakePlatform : public Platform {
 
   std::map<UINT, std::string> strings;  // the string table; starts as the program's
 
+  // Companion resource files by path, each a string table that LoadStringA
+  // reads when given the handle LoadLibraryExA answered for that path. A path
+  // not listed fails to load.
+  std::map<std::string, std::map<UINT, std::string>> companionFiles;
+
   struct Region {
     ULONG_PTR base;
     SIZE_T size;
@@ -105,6 +111,13 @@ class FakePlatform : public Platform {
   std::optional<UINT> exitCode;
   LONG unhandledFilterAnswer = EXCEPTION_EXECUTE_HANDLER;
   int unwindCount = 0;
+  struct LibraryLoad {
+    std::string path;
+    DWORD flags;
+  };
+  std::vector<LibraryLoad> libraryLoads;         // every LoadLibraryExA call, in order
+  std::map<HMODULE, std::string> loadedModules;  // each handle answered, with its path
+  std::vector<HMODULE> freedLibraries;           // every FreeLibrary call, in order
 
   // --- Platform --------------------------------------------------------
   DWORD GetTickCount() override { return tickCount; }
@@ -127,6 +140,8 @@ class FakePlatform : public Platform {
   int LoadStringA(HINSTANCE module, UINT id, LPSTR buffer, int size) override;
   SIZE_T VirtualQuery(LPCVOID address, MEMORY_BASIC_INFORMATION* info, SIZE_T size) override;
   DWORD GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size) override;
+  HMODULE LoadLibraryExA(LPCSTR path, HANDLE file, DWORD flags) override;
+  BOOL FreeLibrary(HMODULE module) override;
   HANDLE GetStdHandle(DWORD which) override;
   BOOL WriteFile(HANDLE file, LPCVOID data, DWORD length, LPDWORD written,
                  LPOVERLAPPED overlapped) override;

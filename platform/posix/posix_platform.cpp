@@ -189,6 +189,11 @@ class PosixPlatform final : public Platform {
     return static_cast<DWORD>(n);
   }
 
+  // The Linux program has no companion resource files: its strings are
+  // compiled in, and nothing else loads as a module of string resources.
+  HMODULE LoadLibraryExA(LPCSTR, HANDLE, DWORD) override { return nullptr; }
+  BOOL FreeLibrary(HMODULE) override { return FALSE; }
+
   HANDLE GetStdHandle(DWORD which) override {
     return which == STD_OUTPUT_HANDLE ? reinterpret_cast<HANDLE>(1) : nullptr;
   }

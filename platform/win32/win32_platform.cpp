@@ -52,6 +52,10 @@ class Win32Platform final : public Platform {
   DWORD GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size) override {
     return ::GetModuleFileNameA(module, buffer, size);
   }
+  HMODULE LoadLibraryExA(LPCSTR path, HANDLE file, DWORD flags) override {
+    return ::LoadLibraryExA(path, file, flags);
+  }
+  BOOL FreeLibrary(HMODULE module) override { return ::FreeLibrary(module); }
   HANDLE GetStdHandle(DWORD which) override { return ::GetStdHandle(which); }
   BOOL WriteFile(HANDLE file, LPCVOID data, DWORD length, LPDWORD written,
                  LPOVERLAPPED overlapped) override {
