@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the two release packages into build/packages/:
 #   bootspan_1.0_amd64.deb     /usr/bin/bootspan and its man page bootspan(1)
-#   Bootspan-1.0-win32.zip     Bootspan.exe, README.md and SHA256SUMS
+#   Bootspan-1.0-win32.zip     Bootspan.exe, its companion string tables
+#                              Bootspan.DEU, .FRA and .JPN, README.md and SHA256SUMS
 # Each package is written under a temporary name and moved into place only
 # when it is whole, so a failed run never leaves a broken package behind.
 #   scripts/package.sh
@@ -67,9 +68,13 @@ echo "package: $out/bootspan_${version}_amd64.deb"
 # same commit gives the same archive.
 zipdir=$work/Bootspan-$version-win32
 install -d "$zipdir"
-install -m 644 build/win32/app/Bootspan.exe "$zipdir/Bootspan.exe"
+shipped=(Bootspan.exe Bootspan.DEU Bootspan.FRA Bootspan.JPN)
+for file in "${shipped[@]}"; do
+  [ -f "build/win32/app/$file" ] || fail "the win32 build left no $file"
+  install -m 644 "build/win32/app/$file" "$zipdir/$file"
+done
 install -m 644 README.md "$zipdir/README.md"
-(cd "$zipdir" && sha256sum Bootspan.exe README.md >SHA256SUMS)
+(cd "$zipdir" && sha256sum "${shipped[@]}" README.md >SHA256SUMS)
 touch -d "2026-01-01 00:00:00 UTC" "$zipdir" "$zipdir"/*
 (cd "$work" && TZ=UTC zip -q -X -r "bootspan.zip" "Bootspan-$version-win32") ||
   fail "zip could not build the archive"

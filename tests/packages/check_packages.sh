@@ -58,11 +58,11 @@ else
   bad deb-unpack "$(cat "$work/err")"
 fi
 
-# The Windows archive: exactly its three files, the checksums, the program.
+# The Windows archive: exactly its six files, the checksums, the program.
 if unzip -q "$zip" -d "$work/zip" 2>"$work/err"; then
   dir=$work/zip/Bootspan-1.0-win32
   listing=$(cd "$work/zip" && find . -type f | sort | tr '\n' ' ')
-  expected="./Bootspan-1.0-win32/Bootspan.exe ./Bootspan-1.0-win32/README.md ./Bootspan-1.0-win32/SHA256SUMS "
+  expected="./Bootspan-1.0-win32/Bootspan.DEU ./Bootspan-1.0-win32/Bootspan.FRA ./Bootspan-1.0-win32/Bootspan.JPN ./Bootspan-1.0-win32/Bootspan.exe ./Bootspan-1.0-win32/README.md ./Bootspan-1.0-win32/SHA256SUMS "
   [ "$listing" = "$expected" ] && ok zip-files || bad zip-files "holds $listing"
   if (cd "$dir" && sha256sum --quiet -c SHA256SUMS) >"$work/sums" 2>&1; then
     ok zip-checksums
