@@ -8,6 +8,7 @@
 #include "errors/core/hooks.hpp"
 #include "errors/core/system_fault.hpp"
 #include "errors/system_errors.hpp"
+#include "platform/fake/fake_platform.hpp"
 #include "tests/test_support.hpp"
 
 namespace bootspan {
@@ -37,6 +38,7 @@ TEST(LibraryErrors, WithoutTheHookTheyArePlatformExceptionsOfForeignCode) {
 }
 
 TEST(LibraryErrors, WithTheHookTheyRaiseExternalExceptions) {
+  FakePlatform fake;  // the program's string table, on every backend
   const TSystemErrorHook saved = runtimeHooks.systemErrorHook;
   runtimeHooks.systemErrorHook = errorFromSystemException;
   for (const auto& fail : kLibraryFailures)
