@@ -4,6 +4,8 @@
 // exactly the report of that failure. Without a word it runs the real report.
 //
 //   convert            EConvertError raised at faultSiteConvert
+//   bad-format         the EConvertError of a directive the formatter cannot
+//                      convert ("%y"), raised at faultSiteConvert
 //   write-nil          access violation writing address 0
 //   int-divide         integer division by zero
 //   fpu-zero-divide    x87 division by zero
@@ -40,9 +42,16 @@ std::string_view faultWord;
                reinterpret_cast<const void*>(&faultSiteConvert));
 }
 
+[[noreturn]] void raiseBadFormatAtSite() {
+  const TArgValue args[] = {zTextArg("%y")};
+  raiseErrorAt(newErrorFromTableFormatted(EConvertError::classRef, msg::invalidFormat, args),
+               reinterpret_cast<const void*>(&faultSiteConvert));
+}
+
 // Runs the failure named `word`; false when the word names none.
 bool runFailure(std::string_view word) {
   if (word == "convert" || word == "raise") raiseConvertAtSite();
+  if (word == "bad-format") raiseBadFormatAtSite();
   if (word == "write-nil")
     faultWriteNil();
   else if (word == "int-divide")

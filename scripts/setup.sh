@@ -12,7 +12,7 @@ packages=(
   locales
   lintian zip unzip man-db
 )
-locales_wanted=(en_US.UTF-8 en_GB.UTF-8 de_DE.UTF-8 ja_JP.UTF-8 ko_KR.UTF-8 zh_TW.UTF-8)
+locales_wanted=(en_US.UTF-8 en_GB.UTF-8 de_DE.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8 ko_KR.UTF-8 zh_TW.UTF-8)
 
 sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 

@@ -3,6 +3,8 @@
 # the numbers of REFERENCE (the English table), each with its text.
 # Reads the table back with WINDRES; runs nothing.
 
+include(${CMAKE_CURRENT_LIST_DIR}/string_sources.cmake)
+
 # The UTF-8 bytes of code point `cp` (below 0x10000).
 function(utf8_of cp out)
   if(cp LESS 128)
@@ -53,19 +55,6 @@ function(decode_windres escaped out)
   endwhile()
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
-
-# The ids of `file` in `ids`, and its texts (escapes resolved) in text_<id>.
-macro(read_strings file prefix)
-  file(STRINGS ${file} lines REGEX "^BOOTSPAN_STRING\\(" ENCODING UTF-8)
-  set(${prefix}_ids "")
-  foreach(line IN LISTS lines)
-    if(NOT line MATCHES "^BOOTSPAN_STRING\\(([0-9]+), [A-Za-z]+, \"(.*)\"\\)$")
-      message(FATAL_ERROR "${file}: unreadable line '${line}'")
-    endif()
-    list(APPEND ${prefix}_ids ${CMAKE_MATCH_1})
-    string(REPLACE "\\n" "\n" ${prefix}_${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
-  endforeach()
-endmacro()
 
 execute_process(COMMAND ${OBJDUMP} -p ${COMPANION} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)

@@ -6,6 +6,7 @@
 # address as the run-error line prints it.
 set(BOOTSPAN_FAULT_CASES
   "convert|1|report|Exception EConvertError in module @MODULE@ at @RVA:faultSiteConvert@.\\n'1.-5' is not a valid timestamp."
+  "bad-format|1|report|Exception EConvertError in module @MODULE@ at @RVA:faultSiteConvert@.\\nFormat '%y' invalid or incompatible with argument."
   "write-nil|1|report|Exception EAccessViolation in module @MODULE@ at @RVA:faultSiteWriteNil@.\\nAccess violation at address @VA:faultSiteWriteNil@ in module '@MODULE@'. Write of address 00000000."
   "int-divide|1|report|Exception EDivByZero in module @MODULE@ at @RVA:faultSiteIntDivide@.\\nDivision by zero."
   "fpu-zero-divide|1|report|Exception EZeroDivide in module @MODULE@ at @RVA:faultSiteFpuZeroDivide@.\\nFloating point division by zero."
