@@ -5,7 +5,7 @@
 //
 // Output, one field a line: ticks_before, ticks_after, caption, text (CR and
 // LF written as \r and \n), icon (none or shown), buttons (control
-// ids), exit.
+// ids), rect (the box's left,top,right,bottom on the screen), exit.
 // With --uptime the probe also checks that the text is the uptime sentence
 // for a tick count between ticks_before and ticks_after, written the way this
 // locale's answers say (read here, in the same run), and exits 1 if not.
@@ -179,7 +179,9 @@ int main(int argc, char** argv) {
                 escaped(text).c_str(), iconName);
     for (size_t i = 0; i < buttons.size(); ++i)
       std::printf(i ? ",%d" : "%d", buttons[i]);
-    std::printf("\n");
+    RECT rect{};
+    GetWindowRect(search.found, &rect);
+    std::printf("\nrect=%ld,%ld,%ld,%ld\n", rect.left, rect.top, rect.right, rect.bottom);
     std::fflush(stdout);
     if (holdMs != 0) Sleep(holdMs);
     PostMessageA(search.found, WM_COMMAND, IDOK, 0);
