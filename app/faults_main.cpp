@@ -36,16 +36,21 @@ constexpr std::int32_t kUnknownWordExitCode = 2;
 
 std::string_view faultWord;
 
+// Raises EConvertError with string-table message `number` completed with
+// `args`, at faultSiteConvert.
+[[noreturn]] void raiseConvertErrorAtSite(unsigned number, TArgList args) {
+  raiseErrorAt(newErrorFromTableFormatted(EConvertError::classRef, number, args),
+               reinterpret_cast<const void*>(&faultSiteConvert));
+}
+
 [[noreturn]] void raiseConvertAtSite() {
   const TArgValue args[] = {integerArg(1), integerArg(-5)};
-  raiseErrorAt(newErrorFromTableFormatted(EConvertError::classRef, msg::invalidTimestamp, args),
-               reinterpret_cast<const void*>(&faultSiteConvert));
+  raiseConvertErrorAtSite(msg::invalidTimestamp, args);
 }
 
 [[noreturn]] void raiseBadFormatAtSite() {
   const TArgValue args[] = {zTextArg("%y")};
-  raiseErrorAt(newErrorFromTableFormatted(EConvertError::classRef, msg::invalidFormat, args),
-               reinterpret_cast<const void*>(&faultSiteConvert));
+  raiseConvertErrorAtSite(msg::invalidFormat, args);
 }
 
 // Runs the failure named `word`; false when the word names none.
