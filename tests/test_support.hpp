@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "errors/core/exceptions.hpp"
+#include "errors/core/module_table.hpp"
 #include "errors/core/raise.hpp"
 
 namespace bootspan::testing {
@@ -39,6 +42,12 @@ std::optional<Raised> raisedBy(F&& f) {
   }
   return std::nullopt;
 }
+
+// Runs the whole program (runProgram with `modules` and `mainBlock`) as a
+// windowed process on the installed fake platform and returns its exit code.
+// The console flag, the x87 control word and the exit code it set are
+// restored afterwards.
+std::uint32_t wholeProgramExitCode(std::span<const TModuleEntry> modules, void (*mainBlock)());
 
 }  // namespace bootspan::testing
 

@@ -9,14 +9,12 @@
 
 #include "app/modules.hpp"
 #include "app/uptime_report.hpp"
-#include "errors/core/fpu.hpp"
-#include "errors/core/halt.hpp"
-#include "errors/core/top_level.hpp"
 #include "errors/error_hooks.hpp"
 #include "format/formatted_errors.hpp"
 #include "locale/locale_formats.hpp"
 #include "platform/fake/fake_platform.hpp"
 #include "resources/string_ids.hpp"
+#include "tests/test_support.hpp"
 
 namespace bootspan {
 namespace {
@@ -46,18 +44,7 @@ TEST(CompanionProgram, ShowsTheTableInTheUsersLanguageAndTheSentenceInEnglish) {
   fake.tickCount = 3 * 3600000 + 25 * 60000 + 10000;
   fake.answer(LOCALE_SABBREVLANGNAME, "DEU", LOCALE_USER_DEFAULT);
   fake.companionFiles["C:\\Program Files\\Bootspan\\Bootspan.DEU"] = germanTable();
-  const bool savedConsole = isConsoleProcess;
-  isConsoleProcess = false;
-  const std::uint16_t savedControlWord = fpuControlWord();
-  UINT code = 0;
-  try {
-    runProgram(programModules(), reportThenFail);
-  } catch (const FakeExit& exit) {
-    code = exit.code;
-  }
-  loadFpuControlWord(savedControlWord);
-  isConsoleProcess = savedConsole;
-  exitCode = 0;
+  const UINT code = testing::wholeProgramExitCode(programModules(), reportThenFail);
 
   EXPECT_EQ(code, 1u);
   EXPECT_EQ(outOfMemoryText, "Zu wenig Arbeitsspeicher");

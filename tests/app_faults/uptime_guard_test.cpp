@@ -8,12 +8,10 @@
 #include "app/modules.hpp"
 #include "app/program_heap.hpp"
 #include "app/uptime_report.hpp"
-#include "errors/core/fpu.hpp"
-#include "errors/core/halt.hpp"
 #include "errors/core/raise.hpp"
-#include "errors/core/top_level.hpp"
 #include "errors/error_hooks.hpp"
 #include "platform/fake/fake_platform.hpp"
+#include "tests/test_support.hpp"
 
 namespace bootspan {
 namespace {
@@ -53,20 +51,9 @@ class FailingBoxPlatform : public FakePlatform {
 TEST(UptimeGuard, TheTextsAreReleasedBeforeTheFailureIsReported) {
   FailingBoxPlatform fake;
   fake.tickCount = 3 * 3600000 + 25 * 60000 + 10500;
-  const bool savedConsole = isConsoleProcess;
-  isConsoleProcess = false;
-  const std::uint16_t savedControlWord = fpuControlWord();
   const THeapFunctions previous = setHeapFunctions({std::malloc, releaseCounting});
-  UINT code = 0;
-  try {
-    runProgram(programModules(), runUptimeReport);
-  } catch (const FakeExit& exit) {
-    code = exit.code;
-  }
+  const UINT code = testing::wholeProgramExitCode(programModules(), runUptimeReport);
   setHeapFunctions(previous);
-  loadFpuControlWord(savedControlWord);
-  isConsoleProcess = savedConsole;
-  exitCode = 0;
 
   EXPECT_EQ(code, 1u);
   ASSERT_EQ(fake.boxes.size(), 2u);
