@@ -25,13 +25,35 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# A mirror in the middle of a sync can fail one index (seen with the i386
+# index of the security suite): try again, then go on with what was read.
+update_indexes() {
+  local try
+  for try in 1 2 3; do
+    sudo_if_needed apt-get update -q && return 0
+    echo "setup: apt-get update failed (try $try of 3)"
+    [ "$try" -lt 3 ] && sleep 10
+  done
+  return 0
+}
+
+install_packages() {
+  DEBIAN_FRONTEND=noninteractive sudo_if_needed apt-get install -y -q --no-install-recommends "$@"
+}
+
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
-  sudo_if_needed apt-get update -q
-  DEBIAN_FRONTEND=noninteractive sudo_if_needed apt-get install -y -q --no-install-recommends \
-    "${missing[@]}"
+  update_indexes
+  # Without one suite's i386 index, the 32-bit libraries that wine32 needs
+  # cannot match the versions of their 64-bit twins from that suite; the
+  # release's own suite has both.
+  if ! install_packages "${missing[@]}"; then
+    release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    echo "setup: installing again from $release alone"
+    install_packages -t "$release" "${missing[@]}"
+  fi
 elif [ "${need_update:-0}" = 1 ]; then
-  sudo_if_needed apt-get update -q
+  update_indexes
 fi
 
 # The POSIX locales the Linux build's locale tests run in.
