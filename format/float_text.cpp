@@ -2,6 +2,7 @@
 #include "format/float_text.hpp"
 
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "format/digits.hpp"
@@ -72,10 +73,9 @@ class Writer {
   // A decimal holds at most 19 digits (a currency amount's).
   static std::size_t digitCount(const char* digits) {
     constexpr std::size_t kMaxDigits = sizeof(TFloatDecimal::digits) - 2;
-    std::size_t n = 0;
-    while (n < kMaxDigits && digits[n] != '\0')
-      ++n;
-    return n;
+    const void* end = std::memchr(digits, '\0', kMaxDigits);
+    return end == nullptr ? kMaxDigits
+                          : static_cast<std::size_t>(static_cast<const char*>(end) - digits);
   }
   void copy(std::size_t count) {
     copyBytes(p_, digit_, count);
