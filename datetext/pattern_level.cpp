@@ -102,19 +102,14 @@ const char* TPatternLevel::countRepeats(const char* p, const char* end) {
 // outside quotes before the next hour token.
 void TPatternLevel::lookAheadForTwelveHour(const char* p, const char* end) {
   bool inQuotes = false;
-  while (p < end) {
-    const char c = *p;
+  for (; p < end; ++p) {
+    const auto c = static_cast<unsigned char>(*p);
     // The zero byte is never a lead byte: it ends the scan below.
-    if (leadBytes.contains(c)) {
-      p = platformStep(p, end);
+    if (c >= leadBytes.lowest() && leadBytes.contains(c)) {
+      p = platformStep(p, end) - 1;
       continue;
     }
-    const LookAhead what = kLookAheadClass[static_cast<unsigned char>(c)];
-    if (what == LookAhead::pass) {  // most bytes: one step without the switch
-      ++p;
-      continue;
-    }
-    switch (what) {
+    switch (kLookAheadClass[c]) {
       case LookAhead::pass:
         break;
       case LookAhead::quote:
@@ -128,7 +123,6 @@ void TPatternLevel::lookAheadForTwelveHour(const char* p, const char* end) {
       case LookAhead::stop:
         return;
     }
-    ++p;
   }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <bitset>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -33,16 +34,25 @@ class TLeadByteSet {
  public:
   bool contains(unsigned char b) const { return bits_.test(b); }
   bool contains(char b) const { return contains(static_cast<unsigned char>(b)); }
+  // The lowest member, or 256 for an empty set: no byte below it is a
+  // member, which a scan over text answers with one comparison.
+  unsigned lowest() const { return lowest_; }
   // Adds `b`; the byte 0 is ignored.
   void add(unsigned char b) {
-    if (b != 0) bits_.set(b);
+    if (b == 0) return;
+    bits_.set(b);
+    if (b < lowest_) lowest_ = b;
   }
-  void clear() { bits_.reset(); }
+  void clear() {
+    bits_.reset();
+    lowest_ = 256;
+  }
   bool empty() const { return bits_.none(); }
   std::size_t count() const { return bits_.count(); }
 
  private:
   std::bitset<256> bits_;
+  unsigned lowest_ = 256;
 };
 
 extern TPlatformInfo platformInfo;
