@@ -123,14 +123,10 @@ void TPatternLevel::writeExpansion(char token) {
 }
 
 void TPatternLevel::appendHour() {
-  std::uint32_t hour = hour_;  // 0..23
-  if (twelveHour_) {
-    if (hour == 0) {
-      hour = 12;
-    } else if (hour > 12) {
-      hour -= 12;
-    }
-  }
+  // Hour 0 shows as 12 and 13..23 as 1..11 on the 12-hour clock.
+  static constexpr std::uint8_t kTwelveHourOf[24] = {12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11,
+                                                     12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+  const std::uint32_t hour = twelveHour_ ? kTwelveHourOf[hour_] : hour_;  // hour_ is 0..23
   out_.appendDigits(hour, count_ < 2 ? count_ : 2);
 }
 
