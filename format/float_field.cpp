@@ -4,8 +4,8 @@
 #include <string>
 
 #include "format/directive_error.hpp"
+#include "format/field.hpp"
 #include "format/float_text.hpp"
-#include "format/sink.hpp"
 #include "locale/locale_formats.hpp"
 #include "resources/string_ids.hpp"
 
@@ -36,7 +36,7 @@ FloatShape floatShape(char letter, std::int32_t given) {
 
 }  // namespace
 
-std::size_t floatField(char* to, std::size_t room, const Directive& d, const TArgValue& arg) {
+std::size_t floatField(char* to, std::size_t room, Directive d, const TArgValue& arg) {
   if (arg.kind != argExtended && arg.kind != argCurrency) {
     raiseDirectiveError(msg::invalidFormat, d.start, d.end);
   }
@@ -55,9 +55,7 @@ std::size_t floatField(char* to, std::size_t room, const Directive& d, const TAr
   }
   const std::size_t n =
       floatToText(text, value, source, shape.form, shape.precision, shape.decimals);
-  Sink s{to, room};
-  s.padded(text, n, d.width, d.leftAlign);
-  return static_cast<std::size_t>(s.next - to);
+  return writeField(to, room, d, text, n);
 }
 
 }  // namespace bootspan

@@ -12,7 +12,6 @@
 #include "format/format.hpp"
 #include "format/integer_fields.hpp"
 #include "format/literal_run.hpp"
-#include "format/sink.hpp"
 #include "format/text_fields.hpp"
 #include "resources/string_ids.hpp"
 
@@ -20,19 +19,18 @@ namespace bootspan {
 
 namespace {
 
-// Writes the field of directive `d` for its argument `arg`: at most `room`
-// bytes at `to`, and returns their count. Raises EConvertError when the
-// letter is unknown or the argument is of a kind the letter does not take.
-inline std::size_t convertDirective(char* to, std::size_t room, const Directive& d,
-                                    const TArgValue& arg) {
+// The field of every directive but d and u of a 32-bit integer and s: at
+// most `room` bytes at `to`, and returns their count. Raises EConvertError
+// when the letter is unknown or the argument is of a kind the letter does
+// not take.
+std::size_t otherField(char* to, std::size_t room, Directive d, const TArgValue& arg) {
   switch (d.letter) {
     case 'D':
     case 'U':
     case 'X':
       if (arg.kind == argInteger) {
-        const auto value = static_cast<std::int32_t>(static_cast<std::uint32_t>(arg.value));
-        if (isShortDecimal(d, value)) return shortDecimalField(to, room, d, value);
-        return integerDirective(to, room, d, value);
+        return integerDirective(to, room, d,
+                                static_cast<std::int32_t>(static_cast<std::uint32_t>(arg.value)));
       }
       if (arg.kind == argInt64) {
         return integerDirective(to, room, d, *reinterpret_cast<const std::int64_t*>(arg.value));
@@ -41,8 +39,6 @@ inline std::size_t convertDirective(char* to, std::size_t room, const Directive&
     case 'P':
       if (arg.kind != argPointer) break;
       return pointerField(to, room, d, arg.value);
-    case 'S':
-      return textField(to, room, d, arg);
     case 'G':
     case 'E':
     case 'F':
@@ -55,39 +51,56 @@ inline std::size_t convertDirective(char* to, std::size_t room, const Directive&
   raiseDirectiveError(msg::invalidFormat, d.start, d.end);
 }
 
+// Writes the field of directive `d` for its argument `arg`, as otherField
+// does. The conversions of nearly every template, d and u of a 32-bit
+// integer and s, are written here in the scan.
+inline std::size_t convertDirective(char* to, std::size_t room, const Directive& d,
+                                    const TArgValue& arg) {
+  if ((d.letter == 'D' || d.letter == 'U') && arg.kind == argInteger) {
+    const auto bits = static_cast<std::uint32_t>(arg.value);
+    const bool negative = d.letter == 'D' && static_cast<std::int32_t>(bits) < 0;
+    return decimalField(to, room, d, negative ? 0u - bits : bits, negative);
+  }
+  if (d.letter == 'S') return textField(to, room, d, arg);
+  return otherField(to, room, d, arg);
+}
+
 }  // namespace
 
 std::size_t formatIntoBuffer(char* dest, std::size_t capacity, const char* templateBytes,
                              std::size_t templateLength, TArgList args) {
-  Sink s{dest, capacity};
+  char* out = dest;
+  char* const outEnd = dest + capacity;
   const char* p = templateBytes;
   const char* const end = templateBytes + templateLength;
   std::uint32_t cursor = 0;  // the next argument
-  while (s.room != 0 && p != end) {
-    // A literal run, up to the next '%' or the capacity.
-    const std::size_t left = static_cast<std::size_t>(end - p);
-    const std::size_t limit = left < s.room ? left : s.room;
-    const std::size_t literal = *p == '%' ? 0 : copyLiteral(s.next, p, limit);
-    s.advance(literal);
-    p += literal;
-    if (literal == limit || p + 1 == end)
-      break;  // the template or room ran out; a final
-              // lone '%' is dropped
-    // "%%": one '%' (the room is at least 1: the literal run stopped before it).
+  while (p != end && out != outEnd) {
+    // 1. A literal run: the bytes up to the next '%', as many as fit.
+    if (*p != '%') {
+      const std::size_t left = static_cast<std::size_t>(end - p);
+      const std::size_t room = static_cast<std::size_t>(outEnd - out);
+      const std::size_t n = copyLiteral(out, p, left < room ? left : room);
+      out += n;
+      p += n;
+      continue;
+    }
+    if (end - p == 1) break;  // a final lone '%' is dropped
+    // 2. "%%": one '%' (the room is at least 1).
     if (p[1] == '%') {
-      s.put("%", 1);
+      *out++ = '%';
       p += 2;
       continue;
     }
-    // A directive; the template ending inside one drops it.
+    // 3. A directive, read whole, then its argument converted and padded. The
+    // template ending inside one drops it.
     Directive d;
     if (!parseDirective(p, end, args, cursor, d)) break;
     if (d.argument >= args.size()) raiseDirectiveError(msg::noArgument, d.start, d.end);
-    s.advance(convertDirective(s.next, s.room, d, args[d.argument]));
+    out += convertDirective(out, static_cast<std::size_t>(outEnd - out), d, args[d.argument]);
     cursor = d.argument + 1;
     p = d.end;
   }
-  return static_cast<std::size_t>(s.next - dest);
+  return static_cast<std::size_t>(out - dest);
 }
 
 }  // namespace bootspan

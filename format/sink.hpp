@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <cstring>
 
 #include "format/small_copy.hpp"
@@ -43,15 +42,6 @@ struct Sink {
     if (n > room) n = room;
     fillBlanks(next, n);
     advance(n);
-  }
-
-  // Writes `text` padded with blanks to `width`: in front of it, or after it
-  // when leftAlign. A width at or below the length adds nothing.
-  void padded(const char* text, std::size_t length, std::uint32_t width, bool leftAlign) {
-    const std::size_t fill = width > length ? width - length : 0;
-    if (!leftAlign) blanks(fill);
-    put(text, length);
-    if (leftAlign) blanks(fill);
   }
 };
 
