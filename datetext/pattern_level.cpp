@@ -109,7 +109,9 @@ void TPatternLevel::lookAheadForTwelveHour(const char* p, const char* end) {
       p = platformStep(p, end) - 1;
       continue;
     }
-    switch (kLookAheadClass[c]) {
+    const LookAhead what = kLookAheadClass[c];
+    if (what == LookAhead::pass) continue;  // most bytes: one step without the switch
+    switch (what) {
       case LookAhead::pass:
         break;
       case LookAhead::quote:

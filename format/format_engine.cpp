@@ -12,6 +12,7 @@
 #include "format/format.hpp"
 #include "format/integer_fields.hpp"
 #include "format/literal_run.hpp"
+#include "format/sink.hpp"
 #include "format/text_fields.hpp"
 #include "resources/string_ids.hpp"
 
@@ -69,25 +70,23 @@ inline std::size_t convertDirective(char* to, std::size_t room, const Directive&
 
 std::size_t formatIntoBuffer(char* dest, std::size_t capacity, const char* templateBytes,
                              std::size_t templateLength, TArgList args) {
-  char* out = dest;
-  char* const outEnd = dest + capacity;
+  Sink s{dest, capacity};
   const char* p = templateBytes;
   const char* const end = templateBytes + templateLength;
   std::uint32_t cursor = 0;  // the next argument
-  while (p != end && out != outEnd) {
+  while (p != end && s.room != 0) {
     // 1. A literal run: the bytes up to the next '%', as many as fit.
     if (*p != '%') {
       const std::size_t left = static_cast<std::size_t>(end - p);
-      const std::size_t room = static_cast<std::size_t>(outEnd - out);
-      const std::size_t n = copyLiteral(out, p, left < room ? left : room);
-      out += n;
+      const std::size_t n = copyLiteral(s.next, p, left < s.room ? left : s.room);
+      s.advance(n);
       p += n;
       continue;
     }
     if (end - p == 1) break;  // a final lone '%' is dropped
     // 2. "%%": one '%' (the room is at least 1).
     if (p[1] == '%') {
-      *out++ = '%';
+      s.put("%", 1);
       p += 2;
       continue;
     }
@@ -96,11 +95,11 @@ std::size_t formatIntoBuffer(char* dest, std::size_t capacity, const char* templ
     Directive d;
     if (!parseDirective(p, end, args, cursor, d)) break;
     if (d.argument >= args.size()) raiseDirectiveError(msg::noArgument, d.start, d.end);
-    out += convertDirective(out, static_cast<std::size_t>(outEnd - out), d, args[d.argument]);
+    s.advance(convertDirective(s.next, s.room, d, args[d.argument]));
     cursor = d.argument + 1;
     p = d.end;
   }
-  return static_cast<std::size_t>(out - dest);
+  return static_cast<std::size_t>(s.next - dest);
 }
 
 }  // namespace bootspan

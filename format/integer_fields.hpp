@@ -52,13 +52,7 @@ std::size_t hexField(char* to, std::size_t room, Directive d, std::int32_t preci
 
 // d, u and x of a 32-bit integer: d reads it as signed, u and x as unsigned.
 // Example: "%x" of -1 gives "FFFFFFFF", "%u" gives "4294967295".
-inline std::size_t integerDirective(char* to, std::size_t room, const Directive& d,
-                                    std::int32_t value) {
-  const auto bits = static_cast<std::uint32_t>(value);
-  if (d.letter == 'X') return hexField(to, room, d, d.precision, bits);
-  const bool negative = d.letter == 'D' && value < 0;
-  return decimalField(to, room, d, negative ? 0u - bits : bits, negative);
-}
+std::size_t integerDirective(char* to, std::size_t room, Directive d, std::int32_t value);
 
 // d, u and x of a 64-bit integer, as for 32 bits.
 std::size_t integerDirective(char* to, std::size_t room, Directive d, std::int64_t value);
