@@ -1,36 +1,12 @@
 // The renderer takes no memory beyond its result text, and a result of up to
-// 15 bytes fits the text's own inline storage: counted with a replaced global
-// operator new, which is why this test lives in a file of its own.
+// 15 bytes fits the text's own inline storage.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
+#include <string>
 
 #include "datetext/render.hpp"
+#include "tests/counting_allocator.hpp"
 #include "tests/datetext/english_settings.hpp"
-
-namespace {
-
-std::atomic<long> allocations{0};
-
-}  // namespace
-
-// GCC pairs the replaced operator new with the free below and warns of a
-// mismatch that is none: both are this file's own.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-
-void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
 
 namespace bootspan {
 namespace {
@@ -43,9 +19,7 @@ class RenderAllocationTest : public testing::EnglishSettingsTest {
   // The number of allocations made while rendering `pattern`.
   long allocationsOf(const char* pattern, double value) {
     std::string result;
-    const long before = allocations;
-    result = renderDayValue(pattern, value);
-    return allocations - before;
+    return testing::allocationsOf([&] { result = renderDayValue(pattern, value); });
   }
 };
 
@@ -68,9 +42,9 @@ TEST_F(RenderAllocationTest, ResultsUpTo15BytesTakeNoMemory) {
       EXPECT_EQ(allocationsOf(p, v), expected) << p << " " << v;
     }
     localeFormats.longTimePattern = "h:mm:ss AMPM";
-    const long before = allocations;
-    const std::string text = renderLongTime(v);
-    EXPECT_EQ(allocations - before, 0);
+    const long allocations =
+        testing::allocationsOf([&] { const std::string text = renderLongTime(v); });
+    EXPECT_EQ(allocations, 0);
   }
 }
 

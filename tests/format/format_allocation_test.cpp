@@ -1,51 +1,17 @@
 // Allocations of the formatter: only formatMessage's result text.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
 #include <string>
 
 #include "format/float_text.hpp"
 #include "format/format.hpp"
 #include "locale/locale_formats.hpp"
-
-namespace {
-
-// Counts every allocation of this test program while `counting` is set.
-bool counting = false;
-int allocations = 0;
-
-}  // namespace
-
-// The replacements below forward to malloc and free, which GCC would
-// otherwise report as a mismatch wherever it inlines them.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-#endif
-
-void* operator new(std::size_t size) {
-  if (counting) ++allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
+#include "tests/counting_allocator.hpp"
 
 namespace bootspan {
 namespace {
 
-template <class F>
-int allocationsOf(F&& f) {
-  allocations = 0;
-  counting = true;
-  f();
-  counting = false;
-  return allocations;
-}
+using testing::allocationsOf;
 
 TEST(FormatAllocation, MessageAllocatesOnlyItsResult) {
   const std::string word = "3 hours";
@@ -72,7 +38,7 @@ TEST(FormatAllocation, BufferAndFloatTextAllocateNothing) {
   const std::int64_t amount = -12345678;
   const std::string word = "text";
   char buffer[256];
-  const int n = allocationsOf([&] {
+  const long n = allocationsOf([&] {
     const TArgValue args[] = {integerArg(-5), pointerArg(buffer),  textArg(word),
                               extendedArg(v), currencyArg(amount), extendedArg(v)};
     formatIntoBuffer(buffer, sizeof buffer, "%5d|%p|%-9s|%.3e|%m|%n",
