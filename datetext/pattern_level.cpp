@@ -105,8 +105,8 @@ void TPatternLevel::lookAheadForTwelveHour(const char* p, const char* end) {
   for (; p < end; ++p) {
     const auto c = static_cast<unsigned char>(*p);
     // The zero byte is never a lead byte: it ends the scan below.
-    if (c >= leadBytes.lowest() && leadBytes.contains(c)) {
-      p = platformStep(p, end) - 1;
+    if (leadBytes.contains(c)) {
+      p = platformStep(p, end) - 1;  // the loop's step lands after the character
       continue;
     }
     const LookAhead what = kLookAheadClass[c];

@@ -59,8 +59,7 @@ const char* zNextChar(const char* p);
 // as a lead byte keeps its own answer.
 inline bool stepsAlone(char b) {
   const auto u = static_cast<unsigned char>(b);
-  if (u < leadBytes.lowest()) return static_cast<unsigned>(u - 1) < 0x7Fu;
-  return u < 0x80 && !leadBytes.contains(u);
+  return static_cast<unsigned>(u - 1) < 0x7Fu && !leadBytes.contains(u);
 }
 // Byte length of the character starting at 1-based `index`.
 int charLengthAt(std::string_view text, int index);

@@ -32,11 +32,10 @@ struct TSysLocaleInfo {
 // step over a character makes progress.
 class TLeadByteSet {
  public:
-  bool contains(unsigned char b) const { return bits_.test(b); }
+  // No byte below the lowest member is one: text in an ASCII range is
+  // answered with one comparison.
+  bool contains(unsigned char b) const { return b >= lowest_ && bits_.test(b); }
   bool contains(char b) const { return contains(static_cast<unsigned char>(b)); }
-  // The lowest member, or 256 for an empty set: no byte below it is a
-  // member, which a scan over text answers with one comparison.
-  unsigned lowest() const { return lowest_; }
   // Adds `b`; the byte 0 is ignored.
   void add(unsigned char b) {
     if (b == 0) return;
@@ -52,7 +51,7 @@ class TLeadByteSet {
 
  private:
   std::bitset<256> bits_;
-  unsigned lowest_ = 256;
+  unsigned lowest_ = 256;  // the lowest member, 256 for an empty set
 };
 
 extern TPlatformInfo platformInfo;
