@@ -12,54 +12,50 @@
 
 namespace bootspan::civil {
 
-// Month (January = 1) and day of each day of the counted year, which runs
-// from 1 March to the end of February: entry 0 is 1 March, entry 365 the
-// leap day.
-struct MonthAndDay {
+// Month (January = 1), day and year step of each day of the counted year,
+// which runs from 1 March to the end of February: entry 0 is 1 March, entry
+// 365 the leap day. January and February belong to the calendar year after
+// the one their counted year starts in: their year step is 1.
+struct CountedYearDate {
   std::uint8_t month;
   std::uint8_t day;
+  std::uint8_t yearStep;
 };
 
 inline constexpr auto kCountedYearDates = [] {
   constexpr std::uint8_t lengths[12] = {31, 30, 31, 30, 31, 31, 30, 31, 30, 31, 31, 29};
-  std::array<MonthAndDay, 366> dates{};
+  std::array<CountedYearDate, 366> dates{};
   std::size_t i = 0;
   for (std::uint8_t m = 0; m < 12; ++m) {
     for (std::uint8_t d = 1; d <= lengths[m]; ++d)
-      dates[i++] = {static_cast<std::uint8_t>((m + 2) % 12 + 1), d};
+      dates[i++] = {static_cast<std::uint8_t>((m + 2) % 12 + 1), d, m >= 10};
   }
   return dates;
 }();
 
-// Year, month and day of day number `n` (n >= 1; years past 65535 wrap, and
-// the month and day stay in 1..12 and 1..31 whatever `n` is).
+// Year, month and day of day number `n` (n >= 1). Exact for n below
+// 2^30 - 2^15 (years far beyond 65535, where the 16-bit year wraps); the
+// month and day stay in 1..12 and 1..31 whatever `n` is.
 //
 // The date is counted from 1 March of year 0, so that the leap day, when a
-// year has one, is the last day of its counted year. Each step then divides
-// 4x + 3 by four times the average length of a period, which gives the
-// period number and, in the remainder, four times the day within it: first
-// 400-year cycles of 146097 days (centuries of 36524 days with one more day
-// in the last), then 1461-day quads within the century (years of 365 days
-// with one more day in the last). The second step takes quotient and
-// remainder from one 64-bit product: 2939745 is 2^32 / 1461 rounded down,
-// so the high word of 2939745 × n2 is n2 / 1461, and its low word divided by
-// 4 × 2939745 is the day within the year, for every n2 the first step gives
-// (the Euclidean affine functions of Neri and Schneider; the exhaustive
-// calendar sweep meets every n2). The day within the counted year, at most
-// 365 for any low word, picks month and day from kCountedYearDates. All
-// divisions are by constants, so they compile to multiplications.
+// year has one, is the last day of its counted year. The Gregorian calendar
+// is the Julian one without the leap days of three centuries in four: the
+// number c of whole centuries before the day (36524 days each, the fourth of
+// every 400 years one day longer, so that 4z + 3 divided by 146097 counts
+// them) gives its Julian count z + c - c/4, which puts those days back. In
+// the Julian count every fourth year has 366 days, so 4j + 3 divided by 1461
+// gives the year and, in the remainder, four times the day within it, which
+// picks month, day and year step from kCountedYearDates. The divisions are
+// by constants, so they compile to multiplications; a day within the year
+// taken from the remainder is at most 365 even where the products wrap.
 inline void fromDayNumber(std::uint32_t n, std::uint16_t& year, std::uint16_t& month,
                           std::uint16_t& day) {
-  const std::uint32_t z = n + 305;     // days since 1 March of year 0; 1 January of year 1 is 306
-  const std::uint32_t n1 = 4 * z + 3;  // exact for every n below 2^30 - 306
-  const std::uint32_t century = n1 / 146097;  // [0, 7350] for years up to 735000
-  const std::uint32_t n2 = n1 % 146097 | 3;   // 4 × day of the century + 3, [3, 146099]
-  const std::uint64_t p2 = std::uint64_t{2939745} * n2;
-  const auto yearOfCentury = static_cast<std::uint32_t>(p2 >> 32);            // [0, 99]
-  const std::uint32_t dayOfYear = static_cast<std::uint32_t>(p2) / 11758980;  // [0, 365]
-  const MonthAndDay date = kCountedYearDates[dayOfYear];
-  const bool nextYear = dayOfYear >= 306;  // January or February
-  year = static_cast<std::uint16_t>(100 * century + yearOfCentury + nextYear);
+  const std::uint32_t z = n + 305;  // days since 1 March of year 0; 1 January of year 1 is 306
+  const std::uint32_t centuries = (4 * z + 3) / 146097;
+  const std::uint32_t julian4 = 4 * (z + centuries - centuries / 4) + 3;
+  const std::uint32_t counted = julian4 / 1461;  // the year the counted year starts in
+  const CountedYearDate date = kCountedYearDates[(julian4 - 1461 * counted) / 4];
+  year = static_cast<std::uint16_t>(counted + date.yearStep);
   month = date.month;
   day = date.day;
 }
