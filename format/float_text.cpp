@@ -17,10 +17,10 @@ namespace {
 // negative (by currencyOrder), 4..19 for negative ones (4 + negCurrencyOrder).
 // '$' is the currency symbol, '*' the number without sign, '@' ends a layout
 // early; other characters are copied.
-constexpr std::string_view kMoneyLayouts =
+constexpr std::string_view moneyLayouts =
     "$*@@@*$@@@$ *@@* $@@($*)@-$*@@$-*@@$*-@@(*$)@-*$@@*-$@@*$-@@-* $@-$ *@* $-@$ *-@$ -*@*- "
     "$@($ *)(* $)";
-static_assert(kMoneyLayouts.size() == 100);
+static_assert(moneyLayouts.size() == 100);
 
 constexpr int kMaxDecimals = 18;
 
@@ -170,7 +170,7 @@ void writeMoney(Writer& w, const TFloatDecimal& d, int decimals, Separators sep,
   } else {
     entry = locale.currencyOrder > 3 ? 3 : locale.currencyOrder;
   }
-  for (const char c : kMoneyLayouts.substr(entry * 5, 5)) {
+  for (const char c : moneyLayouts.substr(entry * 5, 5)) {
     if (c == '@') break;
     if (c == '$') {
       w.put(locale.currencySymbol);

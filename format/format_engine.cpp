@@ -73,7 +73,7 @@ std::size_t formatIntoBuffer(char* dest, std::size_t capacity, const char* templ
   Sink s{dest, capacity};
   const char* p = templateBytes;
   const char* const end = templateBytes + templateLength;
-  std::uint32_t cursor = 0;  // the next argument
+  std::uint32_t argCursor = 0;  // the next argument
   while (p != end && s.room != 0) {
     // 1. A literal run: the bytes up to the next '%', as many as fit.
     if (*p != '%') {
@@ -93,10 +93,10 @@ std::size_t formatIntoBuffer(char* dest, std::size_t capacity, const char* templ
     // 3. A directive, read whole, then its argument converted and padded. The
     // template ending inside one drops it.
     Directive d;
-    if (!parseDirective(p, end, args, cursor, d)) break;
+    if (!parseDirective(p, end, args, argCursor, d)) break;
     if (d.argument >= args.size()) raiseDirectiveError(msg::noArgument, d.start, d.end);
     s.advance(convertDirective(s.next, s.room, d, args[d.argument]));
-    cursor = d.argument + 1;
+    argCursor = d.argument + 1;
     p = d.end;
   }
   return static_cast<std::size_t>(s.next - dest);
