@@ -28,7 +28,7 @@ inline constexpr auto kCountedYearDates = [] {
   std::size_t i = 0;
   for (std::uint8_t m = 0; m < 12; ++m) {
     for (std::uint8_t d = 1; d <= lengths[m]; ++d)
-      dates[i++] = {static_cast<std::uint8_t>((m + 2) % 12 + 1), d, m >= 10};
+      dates[i++] = {static_cast<std::uint8_t>((m + 2) % 12 + 1), d, m >= 10};  // m 10, 11: Jan, Feb
   }
   return dates;
 }();
@@ -40,14 +40,15 @@ inline constexpr auto kCountedYearDates = [] {
 // The date is counted from 1 March of year 0, so that the leap day, when a
 // year has one, is the last day of its counted year. The Gregorian calendar
 // is the Julian one without the leap days of three centuries in four: the
-// number c of whole centuries before the day (36524 days each, the fourth of
-// every 400 years one day longer, so that 4z + 3 divided by 146097 counts
-// them) gives its Julian count z + c - c/4, which puts those days back. In
-// the Julian count every fourth year has 366 days, so 4j + 3 divided by 1461
-// gives the year and, in the remainder, four times the day within it, which
-// picks month, day and year step from kCountedYearDates. The divisions are
-// by constants, so they compile to multiplications; a day within the year
-// taken from the remainder is at most 365 even where the products wrap.
+// whole centuries before day z (36524 days each, the fourth of every 400
+// years one day longer, so that 4z + 3 divided by 146097 counts them) give
+// its Julian count j = z + centuries - centuries / 4, which puts those days
+// back. In the Julian count every fourth year has 366 days, so julian4 =
+// 4j + 3 divided by 1461 gives the year and, in the remainder, four times
+// the day within it, which picks month, day and year step from
+// kCountedYearDates. The divisions are by constants, so they compile to
+// multiplications; a day within the year taken from the remainder is at most
+// 365 even where the products wrap.
 inline void fromDayNumber(std::uint32_t n, std::uint16_t& year, std::uint16_t& month,
                           std::uint16_t& day) {
   const std::uint32_t z = n + 305;  // days since 1 March of year 0; 1 January of year 1 is 306
