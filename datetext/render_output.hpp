@@ -8,6 +8,7 @@
 #include "calendar/day_stamp.hpp"
 #include "format/format.hpp"
 #include "format/small_copy.hpp"
+#include "format/template_scan.hpp"
 
 namespace bootspan {
 
@@ -35,13 +36,14 @@ struct TRenderOutput {
 
   // Appends `number` in decimal with at least `minDigits` digits, zeros in
   // front where it is shorter, formatted with "%.*d" straight into the
-  // output; cut where the output ends.
+  // output; cut where the output ends. The formatter's scan is compiled in
+  // here, so the constant template costs nothing at run time.
   void appendDigits(std::uint32_t number, std::int32_t minDigits) {
     static constexpr char kDigitsTemplate[] = "%.*d";
     const TArgValue args[] = {integerArg(minDigits), integerArg(static_cast<std::int32_t>(number))};
     used += static_cast<std::int32_t>(
-        formatIntoBuffer(buffer + used, static_cast<std::size_t>(kCapacity - used), kDigitsTemplate,
-                         sizeof kDigitsTemplate - 1, args));
+        scanTemplate(buffer + used, static_cast<std::size_t>(kCapacity - used), kDigitsTemplate,
+                     sizeof kDigitsTemplate - 1, args));
   }
 };
 
