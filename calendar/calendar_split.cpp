@@ -29,8 +29,18 @@ bool splitDateFull(TDayValue value, std::uint16_t& year, std::uint16_t& month, s
     return false;
   }
   weekday = static_cast<std::uint16_t>(n % 7 + 1);
-  civil::fromDayNumber(static_cast<std::uint32_t>(n), year, month, day);
+  const civil::CivilDate date = civil::dateOfDayNumber(static_cast<std::uint32_t>(n));
+  year = date.year;
+  month = date.month;
+  day = date.day;
   return yearIsLeap(year);
+}
+
+civil::CivilDate dateOfValue(TDayValue value) {
+  civil::CivilDate date;
+  std::uint16_t weekday;
+  splitDateFull(value, date.year, date.month, date.day, weekday);
+  return date;
 }
 
 std::uint16_t weekdayOf(TDayValue value) {

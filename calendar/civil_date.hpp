@@ -15,8 +15,10 @@ namespace bootspan::civil {
 // Month (January = 1), day and year step of each day of the counted year,
 // which runs from 1 March to the end of February: entry 0 is 1 March, entry
 // 365 the leap day. January and February belong to the calendar year after
-// the one their counted year starts in: their year step is 1.
-struct CountedYearDate {
+// the one their counted year starts in: their year step is 1. Four bytes
+// each, so that an entry's place is its index scaled by the addressing
+// rather than multiplied by three.
+struct alignas(4) CountedYearDate {
   std::uint8_t month;
   std::uint8_t day;
   std::uint8_t yearStep;
@@ -33,7 +35,14 @@ inline constexpr auto kCountedYearDates = [] {
   return dates;
 }();
 
-// Year, month and day of day number `n` (n >= 1). Exact for n below
+// A calendar date: year, month 1..12, day 1..31.
+struct CivilDate {
+  std::uint16_t year;
+  std::uint16_t month;
+  std::uint16_t day;
+};
+
+// The date of day number `n` (n >= 1). Exact for n below
 // 2^30 - 2^15 (years far beyond 65535, where the 16-bit year wraps); the
 // month and day stay in 1..12 and 1..31 whatever `n` is.
 //
@@ -49,16 +58,13 @@ inline constexpr auto kCountedYearDates = [] {
 // kCountedYearDates. The divisions are by constants, so they compile to
 // multiplications; a day within the year taken from the remainder is at most
 // 365 even where the products wrap.
-inline void fromDayNumber(std::uint32_t n, std::uint16_t& year, std::uint16_t& month,
-                          std::uint16_t& day) {
+inline CivilDate dateOfDayNumber(std::uint32_t n) {
   const std::uint32_t z = n + 305;  // days since 1 March of year 0; 1 January of year 1 is 306
   const std::uint32_t centuries = (4 * z + 3) / 146097;
   const std::uint32_t julian4 = 4 * (z + centuries - centuries / 4) + 3;
   const std::uint32_t counted = julian4 / 1461;  // the year the counted year starts in
-  const CountedYearDate date = kCountedYearDates[(julian4 - 1461 * counted) / 4];
-  year = static_cast<std::uint16_t>(counted + date.yearStep);
-  month = date.month;
-  day = date.day;
+  const CountedYearDate& date = kCountedYearDates[(julian4 - 1461 * counted) / 4];
+  return {static_cast<std::uint16_t>(counted + date.yearStep), date.month, date.day};
 }
 
 // Whether the value, known to lie in (-2^31, 2^31), is far enough from the

@@ -62,10 +62,14 @@ bool yearIsLeap(std::uint16_t year);
 bool splitDateFull(TDayValue value, std::uint16_t& year, std::uint16_t& month, std::uint16_t& day,
                    std::uint16_t& weekday);
 
+// The date that splitDateFull gives, returned whole: the out-of-line side of
+// splitDate.
+civil::CivilDate dateOfValue(TDayValue value);
+
 // splitDateFull without the weekday and the leap flag: 45000.75 gives
 // 2023-03-15. Inline, so that a caller splitting many values runs the common
 // case, a day with a date away from midnight, without a call; the others take
-// splitDateFull.
+// dateOfValue.
 inline void splitDate(TDayValue value, std::uint16_t& year, std::uint16_t& month,
                       std::uint16_t& day) {
   // Values strictly between these have whole parts from -693593 to
@@ -74,13 +78,16 @@ inline void splitDate(TDayValue value, std::uint16_t& year, std::uint16_t& month
   constexpr double kBeforeFirstDay = -693594.0;
   constexpr double kAfterLastDay = 2147483647.0 - 693594.0 + 1.0;
   std::int64_t whole;
+  civil::CivilDate date;
   if (value > kBeforeFirstDay && value < kAfterLastDay && civil::awayFromMidnight(value, whole))
       [[likely]] {
-    civil::fromDayNumber(static_cast<std::uint32_t>(epochDayNumber + whole), year, month, day);
-    return;
+    date = civil::dateOfDayNumber(static_cast<std::uint32_t>(epochDayNumber + whole));
+  } else {
+    date = dateOfValue(value);
   }
-  std::uint16_t weekday;
-  splitDateFull(value, year, month, day, weekday);
+  year = date.year;
+  month = date.month;
+  day = date.day;
 }
 
 // (dayNumber mod 7) + 1, with the remainder taking the sign of the dividend:
