@@ -49,7 +49,7 @@ void TPatternLevel::writeDateField(char token) {
     case 'Y':
       ensureDate();
       if (count_ <= 2) {
-        out_.appendDigits(year_ % 100u, 2);
+        out_.appendDigits(static_cast<std::uint16_t>(year_ % 100u), 2);
       } else {
         out_.appendDigits(year_, 4);
       }
@@ -126,7 +126,7 @@ void TPatternLevel::appendHour() {
   // Hour 0 shows as 12 and 13..23 as 1..11 on the 12-hour clock.
   static constexpr std::uint8_t kTwelveHourOf[24] = {12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11,
                                                      12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
-  const std::uint32_t hour = twelveHour_ ? kTwelveHourOf[hour_] : hour_;  // hour_ is 0..23
+  const std::uint16_t hour = twelveHour_ ? kTwelveHourOf[hour_] : hour_;  // hour_ is 0..23
   out_.appendDigits(hour, count_ < 2 ? count_ : 2);
 }
 

@@ -38,7 +38,7 @@ struct TRenderOutput {
   // front where it is shorter, formatted with "%.*d" straight into the
   // output; cut where the output ends. The formatter's scan is compiled in
   // here, so the constant template costs nothing at run time.
-  void appendDigits(std::uint32_t number, std::int32_t minDigits) {
+  void appendDigits(std::uint16_t number, std::int32_t minDigits) {
     static constexpr char kDigitsTemplate[] = "%.*d";
     const TArgValue args[] = {integerArg(minDigits), integerArg(static_cast<std::int32_t>(number))};
     used += static_cast<std::int32_t>(

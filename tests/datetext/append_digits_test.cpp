@@ -19,7 +19,7 @@ TEST(AppendDigitsTest, MatchesTheFormatterEntryForEveryNumberCountAndRoom) {
         const std::int32_t start = TRenderOutput::kCapacity - room;
         TRenderOutput out;
         out.used = start;
-        out.appendDigits(number, minDigits);
+        out.appendDigits(static_cast<std::uint16_t>(number), minDigits);
         char expected[256];
         const std::size_t n = formatIntoBuffer(
             expected, static_cast<std::size_t>(room), "%.*d",
