@@ -11,8 +11,9 @@ namespace bootspan {
 TDayStamp bootStamp;
 
 void runUptimeReport() {
-  const DWORD ticks = platform().GetTickCount();
-  const auto count = static_cast<std::int64_t>(static_cast<std::uint64_t>(ticks));
+  // The 64-bit count: the 32-bit one wraps after 49.7 days, and its time of
+  // day with it.
+  const auto count = static_cast<std::int64_t>(platform().GetTickCount64());
 
   const TDayStamp stamp = stampFromMilliseconds(count);
   bootStamp.msOfDay = stamp.msOfDay;

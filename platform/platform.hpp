@@ -13,6 +13,8 @@ class Platform {
 
   // Milliseconds since the system started; wraps to 0 after 4294967295.
   virtual DWORD GetTickCount() = 0;
+  // Milliseconds since the system started, 64 bits wide: it never wraps.
+  virtual ULONGLONG GetTickCount64() = 0;
   // A modal box; returns when the user closes it.
   virtual int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT style) = 0;
 

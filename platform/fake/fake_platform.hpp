@@ -35,7 +35,7 @@ class FakePlatform : public Platform {
   FakePlatform& operator=(const FakePlatform&) = delete;
 
   // --- scripting -------------------------------------------------------
-  DWORD tickCount = 0;
+  ULONGLONG tickCount = 0;  // GetTickCount answers its low 32 bits
   LCID threadLocale = 0x0409;
 
   // Answers per (locale, LCTYPE); kAnyLocale matches every locale. A missing
@@ -120,7 +120,8 @@ class FakePlatform : public Platform {
   std::vector<HMODULE> freedLibraries;           // every FreeLibrary call, in order
 
   // --- Platform --------------------------------------------------------
-  DWORD GetTickCount() override { return tickCount; }
+  DWORD GetTickCount() override { return static_cast<DWORD>(tickCount); }
+  ULONGLONG GetTickCount64() override { return tickCount; }
   int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT style) override;
   LCID GetThreadLocale() override { return threadLocale; }
   int GetLocaleInfoA(LCID locale, LCTYPE type, LPSTR buffer, int size) override;

@@ -75,11 +75,15 @@ bool tracedByDebugger() {
 class PosixPlatform final : public Platform {
  public:
   DWORD GetTickCount() override {
+    return static_cast<DWORD>(GetTickCount64());  // wraps like the real counter
+  }
+
+  // The boot clock counts the time asleep too, as the Windows count does.
+  ULONGLONG GetTickCount64() override {
     timespec now{};
     clock_gettime(CLOCK_BOOTTIME, &now);
-    const unsigned long long ms =
-        static_cast<unsigned long long>(now.tv_sec) * 1000ull + now.tv_nsec / 1000000;
-    return static_cast<DWORD>(ms);  // wraps like the real counter
+    return static_cast<ULONGLONG>(now.tv_sec) * 1000u +
+           static_cast<ULONGLONG>(now.tv_nsec) / 1000000u;
   }
 
   // A console program has no boxes: the text goes to standard output.

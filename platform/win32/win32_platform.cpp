@@ -14,6 +14,7 @@ LONG WINAPI answerHandle(EXCEPTION_POINTERS*) {
 class Win32Platform final : public Platform {
  public:
   DWORD GetTickCount() override { return ::GetTickCount(); }
+  ULONGLONG GetTickCount64() override { return ::GetTickCount64(); }
   int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT style) override {
     return ::MessageBoxA(owner, text, caption, style);
   }

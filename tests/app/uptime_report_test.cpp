@@ -14,7 +14,7 @@ class UptimeReportTest : public testing::EnglishSettingsTest {
   ~UptimeReportTest() override { bootStamp = savedStamp_; }
 
   // Runs the report for `ticks` under `pattern`; returns the one box shown.
-  FakePlatform::Box reportFor(DWORD ticks, const char* pattern) {
+  FakePlatform::Box reportFor(ULONGLONG ticks, const char* pattern) {
     fake.tickCount = ticks;
     fake.boxes.clear();
     localeFormats.longTimePattern = pattern;
@@ -28,7 +28,7 @@ class UptimeReportTest : public testing::EnglishSettingsTest {
 };
 
 struct UptimeRow {
-  DWORD ticks;
+  ULONGLONG ticks;
   const char* times[3];  // under h:mm:ss AMPM, hh:mm:ss, AMPM h:mm:ss
 };
 
@@ -43,6 +43,10 @@ TEST_F(UptimeReportTest, ShowsTheTimeOfDayOfTheUptimeInTheSentence) {
       {93605000, {"2:00:05 AM", "02:00:05", "AM 2:00:05"}},    // 26 h 0 min 5 s
       {86399999, {"11:59:59 PM", "23:59:59", "PM 11:59:59"}},
       {4294967295, {"5:02:47 PM", "17:02:47", "PM 5:02:47"}},  // 49 days 17:02:47.295
+      // The count is 64 bits wide: past 49.7 days the time of day goes on.
+      {4294967296, {"5:02:47 PM", "17:02:47", "PM 5:02:47"}},
+      {4294972296, {"5:02:52 PM", "17:02:52", "PM 5:02:52"}},
+      {8650800000, {"3:00:00 AM", "03:00:00", "AM 3:00:00"}},  // 100 days 3 h
   };
   for (const auto& row : rows) {
     for (int i = 0; i < 3; ++i) {

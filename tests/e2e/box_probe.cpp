@@ -14,6 +14,7 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -87,8 +88,8 @@ int localeNumber(LCTYPE type) {
 
 // The uptime sentence for `ticks`, built independently of the program from
 // the locale's clock answers.
-std::string expectedSentence(DWORD ticks) {
-  const unsigned t = ticks % 86400000u;
+std::string expectedSentence(ULONGLONG ticks) {
+  const auto t = static_cast<unsigned>(ticks % 86400000u);
   const unsigned hour = t / 3600000, minute = t / 60000 % 60, second = t / 1000 % 60;
   const bool leadingZero = localeNumber(LOCALE_ITLZERO) != 0;
   const bool clock24 = localeNumber(LOCALE_ITIME) != 0;
@@ -139,7 +140,7 @@ int main(int argc, char** argv) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  const DWORD ticksBefore = GetTickCount();
+  const ULONGLONG ticksBefore = GetTickCount64();
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process)) {
     std::printf("error=cannot start %s (%lu)\n", commandLine.c_str(), GetLastError());
@@ -153,8 +154,8 @@ int main(int argc, char** argv) {
       if (WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0) break;
     }
   }
-  const DWORD ticksAfter = GetTickCount();
-  std::printf("ticks_before=%lu\nticks_after=%lu\n", ticksBefore, ticksAfter);
+  const ULONGLONG ticksAfter = GetTickCount64();
+  std::printf("ticks_before=%" PRIu64 "\nticks_after=%" PRIu64 "\n", ticksBefore, ticksAfter);
 
   std::string text;
   if (search.found != nullptr) {
@@ -206,12 +207,13 @@ int main(int argc, char** argv) {
   }
   bool ok = exitCode == 0;
   bool matched = false;
-  for (DWORD t = ticksBefore; !matched; t += 1) {
+  for (ULONGLONG t = ticksBefore; !matched; t += 1) {
     matched = expectedSentence(t) == text;
     if (t == ticksAfter) break;
   }
   if (!matched) {
-    std::printf("FAIL: text is not the sentence for any tick count in [%lu, %lu]; first: %s\n",
+    std::printf("FAIL: text is not the sentence for any tick count in [%" PRIu64 ", %" PRIu64
+                "]; first: %s\n",
                 ticksBefore, ticksAfter, expectedSentence(ticksBefore).c_str());
   }
   ok = ok && matched;
