@@ -2,11 +2,13 @@
 // them (boot clock, executable path, standard output), and the answers of a
 // plain single-byte system where it has no counterpart.
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/utsname.h>
 #include <time.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -60,6 +62,45 @@ int signalForException(DWORD code) {
   }
 }
 
+// Keeps a standard stream that the caller closed closed for writing: the
+// descriptor is taken by /dev/null opened read-only, so that no file the
+// program opens later takes its number and receives its text, and a write to
+// it fails with EBADF as on the closed descriptor.
+void reserveClosedStream(int fd) {
+  if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) return;
+  const int placeholder = open("/dev/null", O_RDONLY | O_CLOEXEC);
+  if (placeholder != -1 && placeholder != fd) {
+    dup2(placeholder, fd);
+    close(placeholder);
+  }
+}
+
+// Writes the `length` bytes at `data` to `fd`, again after an interruption or
+// a short write; counts the bytes written in `done`. Returns 0 when all were
+// written, else the errno of the write that failed.
+int writeAll(int fd, const char* data, DWORD length, DWORD& done) {
+  done = 0;
+  while (done < length) {
+    const ssize_t n = ::write(fd, data + done, length - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    if (n == 0) return EIO;
+    done += static_cast<DWORD>(n);
+  }
+  return 0;
+}
+
+// "bootspan: write error: <reason>" on standard error, ended like every line
+// the program writes, without taking memory (the failure may be its lack); a
+// failure to write it is not reported again.
+void reportWriteError(int error) {
+  const char* const parts[] = {"bootspan: write error: ", std::strerror(error), "\r\n"};
+  for (const char* part : parts) {
+    DWORD done = 0;
+    writeAll(STDERR_FILENO, part, static_cast<DWORD>(std::strlen(part)), done);
+  }
+}
+
 bool tracedByDebugger() {
   std::FILE* status = std::fopen("/proc/self/status", "r");
   if (status == nullptr) return false;
@@ -74,6 +115,11 @@ bool tracedByDebugger() {
 
 class PosixPlatform final : public Platform {
  public:
+  PosixPlatform() {
+    reserveClosedStream(STDOUT_FILENO);
+    reserveClosedStream(STDERR_FILENO);
+  }
+
   DWORD GetTickCount() override {
     return static_cast<DWORD>(GetTickCount64());  // wraps like the real counter
   }
@@ -202,11 +248,15 @@ class PosixPlatform final : public Platform {
     return which == STD_OUTPUT_HANDLE ? reinterpret_cast<HANDLE>(1) : nullptr;
   }
 
+  // A write that fails or stays short is remembered: ExitProcess reports it.
   BOOL WriteFile(HANDLE file, LPCVOID data, DWORD length, LPDWORD written, LPOVERLAPPED) override {
     const int fd = static_cast<int>(reinterpret_cast<std::intptr_t>(file));
-    const ssize_t n = ::write(fd, data, length);
-    if (written != nullptr) *written = n > 0 ? static_cast<DWORD>(n) : 0;
-    return n == static_cast<ssize_t>(length) ? TRUE : FALSE;
+    DWORD done = 0;
+    const int error = writeAll(fd, static_cast<const char*>(data), length, done);
+    if (written != nullptr) *written = done;
+    if (error == 0) return TRUE;
+    if (writeError_ == 0) writeError_ = error;
+    return FALSE;
   }
 
   // Only the program's last-resort handler raises, after it declined a
@@ -231,8 +281,16 @@ class PosixPlatform final : public Platform {
     return tracedByDebugger() ? EXCEPTION_CONTINUE_SEARCH : EXCEPTION_EXECUTE_HANDLER;
   }
 
+  // Output that could not be written is no success: the reason goes to
+  // standard error, and an exit code of 0 becomes 1. A failure's own code
+  // stays, as it says more.
   [[noreturn]] void ExitProcess(UINT exitCode) override {
+    if (std::fflush(stdout) != 0 && writeError_ == 0) writeError_ = errno;
     std::fflush(nullptr);
+    if (writeError_ != 0) {
+      reportWriteError(writeError_);
+      if (exitCode == 0) exitCode = 1;
+    }
 #if BOOTSPAN_LEAK_CHECKED
     // _Exit skips the leak checker's own exit hook.
     __lsan_do_leak_check();
@@ -243,6 +301,9 @@ class PosixPlatform final : public Platform {
   bool isConsoleProcess() override {
     return true;
   }
+
+ private:
+  int writeError_ = 0;  // the errno of the first failed write, 0 for none
 };
 
 }  // namespace
