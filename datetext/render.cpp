@@ -3,6 +3,7 @@
 #include "datetext/pattern_level.hpp"
 #include "datetext/render_output.hpp"
 #include "locale/locale_formats.hpp"
+#include "locale/whole_chars.hpp"
 
 namespace bootspan {
 
@@ -10,7 +11,10 @@ std::string renderDayValue(std::string_view pattern, TDayValue value) {
   TRenderOutput out;
   out.dayValue = value;
   renderPattern(pattern.empty() ? std::string_view("C") : pattern, out);
-  return std::string(out.buffer, static_cast<std::size_t>(out.used));
+  auto kept = static_cast<std::size_t>(out.used);
+  // A full area may have cut its last character short.
+  if (out.used == TRenderOutput::kCapacity) kept = wholeCharsLength(out.buffer, kept);
+  return std::string(out.buffer, kept);
 }
 
 std::string renderLongTime(TDayValue value) {

@@ -11,7 +11,9 @@
 namespace bootspan {
 
 // Renders `value` through `pattern` (read up to its first zero byte); an
-// empty pattern means "C". Raises the errors of the splits (EInvalidOp).
+// empty pattern means "C". The output is cut at 256 bytes; where the ANSI
+// code page is UTF-8, a character the cut left partial is dropped
+// (wholeCharsLength). Raises the errors of the splits (EInvalidOp).
 std::string renderDayValue(std::string_view pattern, TDayValue value);
 
 // renderDayValue with localeFormats.longTimePattern.

@@ -12,6 +12,7 @@
 #include "errors/module_lookup.hpp"
 #include "format/format.hpp"
 #include "locale/multibyte.hpp"
+#include "locale/whole_chars.hpp"
 #include "platform/platform.hpp"
 #include "platform/show_text.hpp"
 #include "resources/string_ids.hpp"
@@ -42,8 +43,7 @@ TReportPlace reportPlace(Platform& backend, const void* address) {
   if (findModuleAt(backend, address, module)) {
     place.offset -= reinterpret_cast<std::uintptr_t>(module.handle);
   } else {
-    backend.GetModuleFileNameA(programModule(), module.path, kModulePathSize);
-    module.path[kModulePathSize - 1] = '\0';
+    readModulePath(backend, programModule(), module.path);
     if (place.offset != 0) place.offset -= kNoModuleBias;
   }
   const char* separator = scanLastChar(module.path, '\\');
@@ -86,7 +86,13 @@ std::size_t composeReport(const TObject* error, const void* address, char* buffe
                             pointerArg(reinterpret_cast<const void*>(place.offset)),
                             zTextArg(message), zTextArg(endMark)};
   formatIntoZText(buffer, capacity, templateText, args);
-  return std::strlen(buffer);
+  std::size_t length = std::strlen(buffer);
+  // A full area may have cut its last character short.
+  if (length == capacity) {
+    length = wholeCharsLength(buffer, length);
+    buffer[length] = '\0';
+  }
+  return length;
 }
 
 void showReport(const TObject* error, const void* address) {

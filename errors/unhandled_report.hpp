@@ -16,7 +16,9 @@ namespace bootspan {
 // The offset is relative to the module whose committed region holds the
 // address; an address in no module is printed less 4096 with the program's
 // own module. The message gets a final "." unless it is empty or already
-// ends in one; an object outside the Exception tree shows no message.
+// ends in one; an object outside the Exception tree shows no message. Where
+// the ANSI code page is UTF-8, a character that the cut at `capacity` bytes
+// left partial is dropped (wholeCharsLength).
 std::size_t composeReport(const TObject* error, const void* address, char* buffer,
                           std::size_t capacity);
 

@@ -32,6 +32,42 @@ TEST_F(RenderOutputEndTest, EveryTokenIsCutWhereTheOutputEnds) {
   }
 }
 
+TEST_F(RenderOutputEndTest, UnderUtf8TheCharacterTheEndCutsIsDropped) {
+  fake.acp = 65001;
+  const std::string euro = "\xE2\x82\xAC";
+  for (std::size_t before = 250; before <= 256; ++before) {
+    const std::string pattern =
+        std::string("'").append(before, '.').append(euro).append(euro).append(euro).append("'");
+    const std::size_t whole = (256 - before) / 3;
+    std::string expected(before, '.');
+    for (std::size_t i = 0; i < whole && i < 3; ++i)
+      expected += euro;
+    EXPECT_EQ(renderDayValue(pattern, 0), expected) << before;
+  }
+  // "é" 126 times after the clock: its cut falls inside an "é" when the hour
+  // has two digits.
+  std::string e126;
+  for (int i = 0; i < 126; ++i)
+    e126 += "\xC3\xA9";
+  localeFormats.amDesignator = e126;
+  const struct {
+    UINT codePage;
+    int hour;
+    std::string clock;
+    std::size_t designatorBytes;
+  } cases[] = {
+      {65001, 3, "3:25:10 ", 248},
+      {65001, 10, "10:25:10 ", 246},
+      {1252, 10, "10:25:10 ", 247},  // other code pages cut at the byte
+  };
+  for (const auto& c : cases) {
+    fake.acp = c.codePage;
+    EXPECT_EQ(renderDayValue("h:mm:ss AMPM", dayAt(kMarch15, c.hour, 25, 10)),
+              c.clock + e126.substr(0, c.designatorBytes))
+        << c.codePage << " " << c.hour;
+  }
+}
+
 TEST_F(RenderOutputEndTest, AByteTheLocaleDoesNotLeadIsSteppedByThePlatform) {
   // The platform's code page has lead bytes that the user locale's set
   // lacks: such a character is passed over whole, and its first byte copied.

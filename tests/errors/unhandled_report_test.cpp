@@ -107,6 +107,35 @@ TEST_F(Report, TheModuleNameFollowsTheLastRealBackslash) {
   leadBytes = savedLeadBytes;
 }
 
+TEST_F(Report, UnderUtf8NoCutEndsInsideACharacter) {
+  fake.acp = 65001;
+  std::string e200;
+  for (int i = 0; i < 200; ++i)
+    e200 += "\xC3\xA9";
+  // The platform keeps 260 bytes of a longer path: after one "/" the 260th
+  // byte starts an "é", which is dropped; after two the cut falls between
+  // characters. A path without a backslash is the module name as a whole.
+  for (const std::size_t prefix : {1u, 2u}) {
+    fake.modulePaths[fake.programHandle] = std::string(prefix, '/') + e200;
+    const std::string name = std::string(prefix, '/') + e200.substr(0, 260 - prefix - prefix % 2);
+    EXPECT_EQ(compose(error(EConvertError::classRef, "x").get(), 0x00401000),
+              "Exception EConvertError in module " + name + " at 00001000.\nx.")
+        << prefix;
+  }
+  // The 1023-byte area: the report ends before the character it would cut.
+  fake.modulePaths[fake.programHandle] = "Bootspan.exe";
+  const std::string first = "Exception EConvertError in module Bootspan.exe at 00001234.\n";
+  const std::size_t room = 1023 - first.size();
+  for (std::size_t pad = 0; pad < 3; ++pad) {
+    std::string message(pad, 'a');
+    while (message.size() < 1100)
+      message += "\xE2\x82\xAC";
+    EXPECT_EQ(compose(error(EConvertError::classRef, message).get(), 0x00401234),
+              first + message.substr(0, room - (room - pad) % 3))
+        << pad;
+  }
+}
+
 TEST_F(Report, TheTextIsCutToTheCapacity) {
   const std::string first = "Exception EConvertError in module Bootspan.exe at 00001234.\n";
   const std::string text =
@@ -132,7 +161,7 @@ TEST_F(Report, AConsoleProgramWritesToStandardOutput) {
   showReport(e.get(), reinterpret_cast<const void*>(0x00401234));
   EXPECT_TRUE(fake.boxes.empty());
   EXPECT_EQ(fake.standardOutput,
-            "Exception EConvertError in module Bootspan.exe at 00001234.\nx.\r\n");
+            "Exception EConvertError in module Bootspan.exe at 00001234.\r\nx.\r\n");
 }
 
 std::vector<std::string> moduleLog;
