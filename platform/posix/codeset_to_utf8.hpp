@@ -8,10 +8,12 @@
 namespace bootspan {
 
 // `text` in the character set `codeset` (an iconv name), as UTF-8. ASCII
-// text, a null `codeset` and UTF-8 under any spelling ("UTF-8", "utf8")
-// come back unchanged; a byte that cannot be converted becomes "?", and every
-// byte above 0x7F does when iconv does not know the codeset.
-// Example: toUtf8("M\xE4rz", "ISO-8859-1") == "März".
+// text, a null `codeset` and well-formed text in UTF-8 under any spelling
+// ("UTF-8", "utf8") come back unchanged; a byte that cannot be converted
+// (also one that breaks a text said to be UTF-8) becomes "?", and every byte
+// above 0x7F does when iconv does not know the codeset.
+// Example: toUtf8("M\xE4rz", "ISO-8859-1") == "März";
+// toUtf8("M\xE4rz", "UTF-8") == "M?rz".
 std::string toUtf8(std::string_view text, const char* codeset);
 
 }  // namespace bootspan

@@ -9,6 +9,27 @@ namespace {
 
 // Composites inside composites are expanded this deep.
 constexpr int kMaxExpansionDepth = 4;
+// The most format text one parse reads, the expansions of its composites
+// counted each time they are read. A locale's formats are a few dozen bytes;
+// this bound keeps a hostile one from taking time or memory that grows with
+// the power of the expansion depth.
+constexpr std::size_t kMaxFormatBytes = 1024;
+
+// What one parse may still read; running out ends the parse.
+struct TReadBudget {
+  std::size_t left = kMaxFormatBytes;
+  bool exhausted = false;
+
+  // Takes `n` bytes from what is left; false once there are not enough.
+  bool take(std::size_t n) {
+    if (exhausted || n > left) {
+      exhausted = true;
+      return false;
+    }
+    left -= n;
+    return true;
+  }
+};
 
 void appendLiteral(TFormatItems& items, std::string_view text) {
   if (text.empty()) return;
@@ -46,7 +67,8 @@ std::optional<std::string> compositeOf(char conversion, const TStrftimeFormats& 
 }
 
 void parseInto(TFormatItems& items, std::string_view format, const TStrftimeFormats& formats,
-               int depth) {
+               int depth, TReadBudget& budget) {
+  if (!budget.take(format.size())) return;
   std::size_t i = 0;
   while (i < format.size()) {
     const std::size_t percent = format.find('%', i);
@@ -76,7 +98,8 @@ void parseInto(TFormatItems& items, std::string_view format, const TStrftimeForm
     } else if (conversion == 't') {
       appendLiteral(items, "\t");
     } else if (auto composite = compositeOf(conversion, formats)) {
-      if (depth < kMaxExpansionDepth) parseInto(items, *composite, formats, depth + 1);
+      if (depth < kMaxExpansionDepth) parseInto(items, *composite, formats, depth + 1, budget);
+      if (budget.exhausted) return;
     } else {
       TFormatItem item;
       item.isConversion = true;
@@ -95,7 +118,9 @@ std::string amPmFormatOf(const TStrftimeFormats& formats) {
 
 TFormatItems parseFormat(std::string_view format, const TStrftimeFormats& formats) {
   TFormatItems items;
-  parseInto(items, format, formats, 0);
+  TReadBudget budget;
+  parseInto(items, format, formats, 0, budget);
+  if (budget.exhausted) return {};
   return items;
 }
 

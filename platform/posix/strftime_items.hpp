@@ -36,8 +36,10 @@ std::string amPmFormatOf(const TStrftimeFormats& formats);
 // "%t" are literal text; a field width and the E / O modifiers are dropped; a
 // "%" that ends the format stands for itself. Composites are expanded from
 // `formats` four levels deep, so a locale whose %X says %X again ends there.
-// Never fails. Example: parseFormat("%d.%m", f) gives conversion 'd',
-// literal ".", conversion 'm'.
+// A parse reads at most 1 KiB of format text, each expansion counted every
+// time it is read; a format that needs more gives no items at all, as a
+// format without conversions would. Never fails. Example:
+// parseFormat("%d.%m", f) gives conversion 'd', literal ".", conversion 'm'.
 TFormatItems parseFormat(std::string_view format, const TStrftimeFormats& formats);
 
 }  // namespace bootspan

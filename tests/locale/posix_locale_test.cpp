@@ -14,9 +14,11 @@
 #include "locale/locale_loader.hpp"
 #include "locale_state_fixture.hpp"
 #include "platform/posix/clock_facts.hpp"
+#include "platform/posix/codeset_to_utf8.hpp"
 #include "platform/posix/date_pictures.hpp"
 #include "platform/posix/locale_ids.hpp"
 #include "platform/posix/locale_selection.hpp"
+#include "platform/posix/strftime_items.hpp"
 
 namespace bootspan {
 namespace {
@@ -335,6 +337,36 @@ TEST(PosixLocale, ClockFactsOfTimeFormats) {
     EXPECT_EQ(facts.markBeforeTime, c.markBeforeTime) << c.time << " / " << c.amPm;
     EXPECT_EQ(facts.timeSeparator, c.separator) << c.time << " / " << c.amPm;
   }
+}
+
+TEST(PosixLocale, AParseReadsAtMostOneKibibyteOfFormatText) {
+  TStrftimeFormats formats;
+  formats.time = "%H:%M" + std::string(1015, '.');  // 1020 bytes
+  const std::string wholeKibibyte = "%X..";         // with its expansion, 1024 bytes
+  EXPECT_EQ(parseFormat(wholeKibibyte, formats).size(), 4u);
+  EXPECT_TRUE(parseFormat(wholeKibibyte + ".", formats).empty());
+  // Expansions multiply: fifty "ab%X" in a T_FMT that says itself again
+  // would read 2^30 bytes four levels deep. It reads as a T_FMT without an
+  // hour, so the clock is T_FMT_AMPM's.
+  formats.time.clear();
+  for (int i = 0; i < 50; ++i)
+    formats.time += "ab%X";
+  EXPECT_TRUE(parseFormat(formats.time, formats).empty());
+  formats.amPmTime = "%I:%M:%S %p";
+  EXPECT_FALSE(clockFacts(formats).twentyFourHour);
+}
+
+TEST(PosixLocale, TextsOfALocaleSaidToBeUtf8AreWellFormed) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"M\xC3\xA4rz", "M\xC3\xA4rz"},
+      {"M\xE4rz", "M?rz"},
+      {"\xC3", "?"},
+      {"\xC0\xAF", "??"},            // an overlong "/"
+      {"\xED\xA0\x80", "???"},       // a surrogate
+      {"\xF4\x90\x80\x80", "????"},  // above U+10FFFF
+  };
+  for (const auto& [text, expected] : cases)
+    EXPECT_EQ(toUtf8(text, "UTF-8"), expected) << text;
 }
 
 // The settings loader reading a real POSIX locale through the platform calls.
