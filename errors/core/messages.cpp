@@ -20,8 +20,11 @@ int loadString(unsigned id, char* buffer, int size) {
   }
   if (const HMODULE companion = companionModule(); companion != nullptr) {
     const int length = backend.LoadStringA(companion, id, buffer, size);
-    if (length > 0 && sameDirectives({buffer, static_cast<std::size_t>(length)},
-                                     {own, static_cast<std::size_t>(ownLength)}))
+    // A zero byte inside would end the text where the directive check did
+    // not look: such a string is not used.
+    if (length > 0 && std::memchr(buffer, '\0', static_cast<std::size_t>(length)) == nullptr &&
+        sameDirectives({buffer, static_cast<std::size_t>(length)},
+                       {own, static_cast<std::size_t>(ownLength)}))
       return length;
   }
   std::memcpy(buffer, own, static_cast<std::size_t>(ownLength) + 1);

@@ -14,8 +14,8 @@ inline constexpr int kMessageSize = 1024;
 // Every string read of the system goes through here. The string comes from
 // the companion file (companion_strings.hpp) when one is open, has that
 // number, and its text holds the same directives as the program's own string
-// of that number (sameDirectives, compared on the cut texts); otherwise it is
-// the program's own. So a translation can neither add a string nor change
+// of that number (sameDirectives, compared on the cut texts) and no zero
+// byte; otherwise it is the program's own. So a translation can neither add a string nor change
 // how a template takes its arguments.
 // Example: loadString(msg::reportCaption, caption, 64) gives
 // "Application Error", or "Anwendungsfehler" beside a German companion.

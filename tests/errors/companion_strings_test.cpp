@@ -108,11 +108,23 @@ TEST_F(CompanionStrings, AStringIsUsedOnlyWithTheSameDirectives) {
   }
 }
 
+TEST_F(CompanionStrings, AStringWithAZeroByteInsideIsNotUsed) {
+  const std::string own(*builtInString(msg::reportTemplate));
+  const std::string translated = "Ausnahme %s in Modul %s bei %p.\n%s%s";
+  for (const std::size_t at : {std::size_t{0}, std::size_t{11}, translated.size()}) {
+    std::string companion = translated;
+    companion.insert(at, 1, '\0');
+    openWith({{msg::reportTemplate, companion}});
+    EXPECT_EQ(loadMessage(msg::reportTemplate), own) << at;
+    EXPECT_EQ(load(msg::reportTemplate, 256), own) << at;
+  }
+}
+
 TEST_F(CompanionStrings, AStringIsCutLikeEveryString) {
   const std::string longName(2000, '\xE4');
   // The directive check sees what is used: a directive cut in two is none
   // of the program's.
-  const std::string cutDirective = std::string(1021, 'x') + "'%s'";
+  const std::string cutDirective = std::string(1021, 'x').append("'%s'");
   openWith({{msg::assertionFailed, longName},
             {msg::reportCaption, longName},
             {msg::noArgument, cutDirective}});
