@@ -23,8 +23,8 @@ std::size_t composeReport(const TObject* error, const void* address, char* buffe
                           std::size_t capacity);
 
 // Composes the report (cut to 1023 bytes) and shows it: written to standard
-// output followed by CR LF for a console program, else in a task-modal box
-// with the error icon captioned "Application Error".
+// output with each line ended by CR LF for a console program, else in a
+// task-modal box with the error icon captioned "Application Error".
 void showReport(const TObject* error, const void* address);
 
 // showReport, then releases the error and halts with exit code 1; installed

@@ -8,11 +8,12 @@ namespace bootspan {
 
 // Shows the zero-terminated `text` through `backend`. On a console
 // (`console` true): flushes the program's buffered standard output, then
-// writes the text's bytes and then CR LF to GetStdHandle(STD_OUTPUT_HANDLE)
-// with WriteFile. Otherwise: MessageBoxA with no owner window, `caption` and
-// `style`. The results of the platform calls are ignored.
+// writes the text's lines to GetStdHandle(STD_OUTPUT_HANDLE) with WriteFile,
+// each ended by CR LF: a line feed inside the text becomes CR LF, and so does
+// the end of the text. Otherwise: MessageBoxA with no owner window, `caption`
+// and `style`. The results of the platform calls are ignored.
 // Example: showText(platform(), true, "Runtime error 216 at 0041C3B0", "Error",
-// MB_OK) writes the line and "\r\n".
+// MB_OK) writes the line and "\r\n"; "two\nlines" gives "two\r\nlines\r\n".
 void showText(Platform& backend, bool console, const char* text, const char* caption, UINT style);
 
 }  // namespace bootspan

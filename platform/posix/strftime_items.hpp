@@ -37,8 +37,8 @@ std::string amPmFormatOf(const TStrftimeFormats& formats);
 // "%" that ends the format stands for itself. Composites are expanded from
 // `formats` four levels deep, so a locale whose %X says %X again ends there.
 // A parse reads at most 1 KiB of format text, each expansion counted every
-// time it is read; a format that needs more gives no items at all, as a
-// format without conversions would. Never fails. Example:
+// time it is read; a format that needs more gives no items at all, so it
+// reads as a format without any conversion. Never fails. Example:
 // parseFormat("%d.%m", f) gives conversion 'd', literal ".", conversion 'm'.
 TFormatItems parseFormat(std::string_view format, const TStrftimeFormats& formats);
 

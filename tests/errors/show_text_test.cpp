@@ -11,7 +11,7 @@ TEST(ShowText, AConsoleGetsTheBytesAndCrLfOnStandardOutput) {
   showText(fake, true, "Runtime error 216 at 0041C3B0", "Error", MB_OK);
   showText(fake, true, "two\nlines", "Application Error", MB_TASKMODAL | MB_ICONERROR);
   EXPECT_TRUE(fake.boxes.empty());
-  EXPECT_EQ(fake.standardOutput, "Runtime error 216 at 0041C3B0\r\ntwo\nlines\r\n");
+  EXPECT_EQ(fake.standardOutput, "Runtime error 216 at 0041C3B0\r\ntwo\r\nlines\r\n");
 }
 
 TEST(ShowText, OtherwiseABoxWithCaptionAndStyle) {

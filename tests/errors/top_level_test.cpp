@@ -167,7 +167,7 @@ TEST_F(Entry, AConsoleBackendGetsTheReportOnStandardOutput) {
   EXPECT_EQ(run([] { step("main"); }), 1);
   EXPECT_TRUE(fake.boxes.empty());
   EXPECT_EQ(fake.standardOutput,
-            "Exception EConvertError in module Bootspan.exe at 00001234.\nmain.\r\n");
+            "Exception EConvertError in module Bootspan.exe at 00001234.\r\nmain.\r\n");
 }
 
 TEST_F(Entry, AFailedStartUpEndsAsRunError217) {
