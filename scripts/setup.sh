@@ -10,7 +10,8 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386 xvfb xauth
   locales
-  lintian zip unzip man-db
+  lintian zip unzip man-db dpkg-dev
+  osslsigncode openssl
 )
 locales_wanted=(en_US.UTF-8 en_GB.UTF-8 de_DE.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8 ko_KR.UTF-8 zh_TW.UTF-8)
 
