@@ -3,7 +3,8 @@
 # virtual desktop (which draws the caption bar) on a private Xvfb display,
 # cropped to the box with a small margin. Needs the win32 build.
 #
-#   scripts/screenshot.sh      # docs/bootspan-box.png (en_US), docs/bootspan-box-zh-tw.png (zh_TW)
+#   scripts/screenshot.sh      # docs/bootspan-box.png (en_US), docs/bootspan-box-zh-tw.png (zh_TW),
+#                              # docs/bootspan-box-192dpi.png (en_US at 192 DPI, twice the size)
 #
 # Each picture is written to a temporary name and moved into place only when
 # it is complete; a failed run leaves the committed pictures as they were.
@@ -40,7 +41,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1400x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
@@ -56,12 +57,15 @@ fi
 # This Wine finds its own fonts only in the prefix's font folder.
 cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 
-# shoot LOCALE PICTURE: shows the box in LOCALE and writes PICTURE.
+# shoot LOCALE PICTURE CHARSET [DPI]: shows the box in LOCALE with the screen
+# at DPI (Wine's LogPixels, 96 by default) and writes PICTURE.
 shoot() {
-  local locale=$1 picture=$2 desktop=Bootspan out=$work/probe.out
+  local locale=$1 picture=$2 dpi=${4:-96} desktop=Bootspan out=$work/probe.out
   rm -f "$out"
-  LC_ALL=$locale wine explorer "/desktop=$desktop,640x240" "$probe" --hold 3000 "$program" \
-    >"$out" 2>/dev/null &
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 ||
+    fail "could not set the DPI to $dpi"
+  LC_ALL=$locale wine explorer "/desktop=$desktop,$((640 * dpi / 96))x$((240 * dpi / 96))" \
+    "$probe" --hold 3000 "$program" >"$out" 2>/dev/null &
   local runner=$!
   for _ in $(seq 300); do grep -q '^rect=' "$out" 2>/dev/null && break; sleep 0.1; done
   grep -q '^rect=' "$out" || fail "no box appeared in $locale: $(cat "$out")"
@@ -85,3 +89,5 @@ shoot() {
 mkdir -p docs
 shoot en_US.UTF-8 docs/bootspan-box.png CP1252
 shoot zh_TW.UTF-8 docs/bootspan-box-zh-tw.png CP950
+shoot en_US.UTF-8 docs/bootspan-box-192dpi.png CP1252 192
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
