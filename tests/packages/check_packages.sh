@@ -9,15 +9,11 @@ packages=build/packages
 deb=$packages/bootspan_1.0_amd64.deb
 zip=$packages/Bootspan-1.0-win32.zip
 probe=${1:-build/win32/tests/e2e/box_probe.exe}
-status=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-ok() { echo "package ok $1"; }
-bad() {
-  echo "package FAILED $1: $2"
-  status=1
-}
+check=package
+. tests/packages/check_lines.sh
 
 # The Debian package: the files, lintian, the man page and the program.
 if dpkg-deb -x "$deb" "$work/deb" 2>"$work/err"; then

@@ -11,13 +11,9 @@ cd "$(dirname "$0")/../.." || exit 1
 first_win32=build/win32/app
 first_packages=build/packages
 again=build/release-again
-status=0
 
-ok() { echo "reproducible ok $1"; }
-bad() {
-  echo "reproducible FAILED $1: $2"
-  status=1
-}
+check=reproducible
+. tests/packages/check_lines.sh
 
 deb=bootspan_1.0_amd64.deb
 zip=Bootspan-1.0-win32.zip

@@ -8,15 +8,11 @@ set -uo pipefail
 cd "$(dirname "$0")/../.." || exit 1
 from=${1:-build/win32/app}
 files=(Bootspan.exe Bootspan.DEU Bootspan.FRA Bootspan.JPN)
-status=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-ok() { echo "signing ok $1"; }
-bad() {
-  echo "signing FAILED $1: $2"
-  status=1
-}
+check=signing
+. tests/packages/check_lines.sh
 
 mkdir "$work/files"
 for file in "${files[@]}"; do
