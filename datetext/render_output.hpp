@@ -3,12 +3,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "calendar/day_stamp.hpp"
-#include "format/format.hpp"
-#include "format/small_copy.hpp"
-#include "format/template_scan.hpp"
+#include "format/digits.hpp"
+#include "format/format_limits.hpp"
 
 namespace bootspan {
 
@@ -24,7 +24,7 @@ struct TRenderOutput {
   void appendBytes(const char* bytes, std::size_t n) {
     const auto room = static_cast<std::size_t>(kCapacity - used);
     if (n > room) n = room;
-    copyBytes(buffer + used, bytes, n);
+    std::memcpy(buffer + used, bytes, n);
     used += static_cast<std::int32_t>(n);
   }
 
@@ -35,15 +35,15 @@ struct TRenderOutput {
   void appendText(std::string_view text) { appendBytes(text.data(), text.size()); }
 
   // Appends `number` in decimal with at least `minDigits` digits, zeros in
-  // front where it is shorter, formatted with "%.*d" straight into the
-  // output; cut where the output ends. The formatter's scan is compiled in
-  // here, so the constant template costs nothing at run time.
+  // front where it is shorter, as the formatter writes "%.*d"; cut where the
+  // output ends.
   void appendDigits(std::uint16_t number, std::int32_t minDigits) {
-    static constexpr char kDigitsTemplate[] = "%.*d";
-    const TArgValue args[] = {integerArg(minDigits), integerArg(static_cast<std::int32_t>(number))};
-    used += static_cast<std::int32_t>(
-        scanTemplate(buffer + used, static_cast<std::size_t>(kCapacity - used), kDigitsTemplate,
-                     sizeof kDigitsTemplate - 1, args));
+    char digits[16];
+    const std::size_t count = digits::decimalCount(std::uint32_t{number});
+    const auto wanted = static_cast<std::uint32_t>(minDigits);
+    const std::size_t shown = wanted > count && wanted <= kMaxZeroFill ? wanted : count;
+    digits::writeZeroFilled(digits, std::uint32_t{number}, shown);
+    appendBytes(digits, shown);
   }
 };
 

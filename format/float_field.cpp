@@ -36,7 +36,7 @@ FloatShape floatShape(char letter, std::int32_t given) {
 
 }  // namespace
 
-std::size_t floatField(char* to, std::size_t room, Directive d, const TArgValue& arg) {
+std::size_t floatField(char* to, std::size_t room, const Directive& d, const TArgValue& arg) {
   if (arg.kind != argExtended && arg.kind != argCurrency) {
     raiseDirectiveError(msg::invalidFormat, d.start, d.end);
   }

@@ -16,6 +16,6 @@ namespace bootspan {
 // it never cuts the text. Raises EConvertError for any other kind of
 // argument. Writes at most `room` bytes at `to` and returns their count.
 // Example: "%.1f" of 2.25 gives "2.3".
-std::size_t floatField(char* to, std::size_t room, Directive d, const TArgValue& arg);
+std::size_t floatField(char* to, std::size_t room, const Directive& d, const TArgValue& arg);
 
 }  // namespace bootspan

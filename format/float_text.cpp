@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "format/digits.hpp"
-#include "format/small_copy.hpp"
 #include "locale/locale_formats.hpp"
 
 namespace bootspan {
@@ -37,7 +36,7 @@ class Writer {
 
   void put(char c) { *p_++ = c; }
   void put(std::string_view s) {
-    copyBytes(p_, s.data(), s.size());
+    std::memcpy(p_, s.data(), s.size());
     p_ += s.size();
   }
   void zeros(int n) {
@@ -78,7 +77,7 @@ class Writer {
                           : static_cast<std::size_t>(static_cast<const char*>(end) - digits);
   }
   void copy(std::size_t count) {
-    copyBytes(p_, digit_, count);
+    std::memcpy(p_, digit_, count);
     p_ += count;
     digit_ += count;
     left_ -= count;

@@ -6,19 +6,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "format/small_copy.hpp"
-
 namespace bootspan {
-
-// Writes n blanks at `to`. Example: fillBlanks(to, 3) writes "   ".
-inline void fillBlanks(char* to, std::size_t n) {
-  static constexpr char kBlanks[33] = "                                ";
-  if (n <= 32) {
-    copyBytes(to, kBlanks, n);
-  } else {
-    std::memset(to, ' ', n);
-  }
-}
 
 struct Sink {
   char* next;
@@ -33,14 +21,14 @@ struct Sink {
   // Writes as many of the n bytes as fit.
   void put(const char* bytes, std::size_t n) {
     if (n > room) n = room;
-    copyBytes(next, bytes, n);
+    std::memcpy(next, bytes, n);
     advance(n);
   }
 
   // Writes as many of n blanks as fit.
   void blanks(std::size_t n) {
     if (n > room) n = room;
-    fillBlanks(next, n);
+    std::memset(next, ' ', n);
     advance(n);
   }
 };

@@ -6,6 +6,7 @@
 #include "errors/core/exceptions.hpp"
 #include "errors/core/raise.hpp"
 #include "format/directive_error.hpp"
+#include "format/field.hpp"
 #include "platform/platform.hpp"
 #include "resources/string_ids.hpp"
 
@@ -37,12 +38,30 @@ std::size_t wideField(char* to, std::size_t room, const Directive& d, const WCHA
 
 }  // namespace
 
-std::size_t rareTextField(char* to, std::size_t room, Directive d, const TArgValue& arg) {
+std::size_t textField(char* to, std::size_t room, const Directive& d, const TArgValue& arg) {
+  const auto cut = static_cast<std::uint32_t>(d.precision);
   switch (arg.kind) {
+    case argText: {
+      const auto* text = reinterpret_cast<const std::string*>(arg.value);
+      if (text == nullptr) return writeField(to, room, d, "", 0);
+      const std::size_t length = text->size();
+      return writeField(to, room, d, text->data(), cut < length ? cut : length);
+    }
+    case argZText: {
+      // The scan for the terminator stops after `cut` bytes.
+      const char* text = reinterpret_cast<const char*>(arg.value);
+      std::size_t length = 0;
+      while (length < cut && text[length] != '\0')
+        ++length;
+      return writeField(to, room, d, text, length);
+    }
+    case argChar: {
+      const char c = static_cast<char>(arg.value);
+      return writeField(to, room, d, &c, 1);
+    }
     case argShortText: {
       const auto* counted = reinterpret_cast<const unsigned char*>(arg.value);
       const std::size_t length = counted[0];
-      const auto cut = static_cast<std::uint32_t>(d.precision);
       return writeField(to, room, d, reinterpret_cast<const char*>(counted + 1),
                         cut < length ? cut : length);
     }

@@ -1,6 +1,7 @@
-// The renderer's digits come from the formatter's scan compiled into the
-// renderer with its template folded away; they must be exactly what the
-// formatter's entry makes of "%.*d", including where the output runs out.
+// The renderer writes its digits itself rather than through the formatter's
+// entry (a clock rendering would fall behind gmtime_r plus strftime); they
+// must be exactly what the entry makes of "%.*d", including where the output
+// runs out.
 #include <gtest/gtest.h>
 
 #include <cstdint>
