@@ -1,13 +1,12 @@
-// The fields of a pattern level: date and time numbers, names, designators,
-// era texts and the settings patterns that some tokens expand to.
+#include "datetext/pattern_fields.hpp"
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "calendar/day_stamp.hpp"
+#include "calendar/calendar_split.hpp"
 #include "datetext/era_text.hpp"
-#include "datetext/pattern_bytes.hpp"
 #include "datetext/pattern_level.hpp"
 #include "locale/locale_formats.hpp"
 
@@ -31,24 +30,23 @@ std::uint32_t namedWeekday(TDayValue value) {
 
 }  // namespace
 
-void TPatternLevel::ensureDate() {
+void TPatternFields::ensureDate() {
   if (dateSplit_) return;
   splitDate(out_.dayValue, year_, month_, day_);
   dateSplit_ = true;
 }
 
-void TPatternLevel::ensureTime() {
+void TPatternFields::ensureTime() {
   if (timeSplit_) return;
   splitTime(out_.dayValue, hour_, minute_, second_, millisecond_);
   timeSplit_ = true;
 }
 
-// y, m, d, e and g: count_ repeats of the letter.
-void TPatternLevel::writeDateField(char token) {
+void TPatternFields::writeDate(char token, std::int32_t count) {
   switch (token) {
     case 'Y':
       ensureDate();
-      if (count_ <= 2) {
+      if (count <= 2) {
         out_.appendDigits(static_cast<std::uint16_t>(year_ % 100u), 2);
       } else {
         out_.appendDigits(year_, 4);
@@ -56,61 +54,63 @@ void TPatternLevel::writeDateField(char token) {
       return;
     case 'M':
       ensureDate();
-      if (count_ <= 2) {
-        out_.appendDigits(month_, count_);
+      if (count <= 2) {
+        out_.appendDigits(month_, count);
       } else {
-        out_.appendText(count_ == 3 ? nameAt(localeFormats.shortMonthNames, month_)
-                                    : nameAt(localeFormats.longMonthNames, month_));
+        out_.appendText(count == 3 ? nameAt(localeFormats.shortMonthNames, month_)
+                                   : nameAt(localeFormats.longMonthNames, month_));
       }
       return;
     case 'D':
-      if (count_ <= 2) {
+      if (count <= 2) {
         ensureDate();
-        out_.appendDigits(day_, count_);
-      } else if (count_ == 3) {
+        out_.appendDigits(day_, count);
+      } else if (count == 3) {
         out_.appendText(nameAt(localeFormats.shortDayNames, namedWeekday(out_.dayValue)));
-      } else if (count_ == 4) {
+      } else if (count == 4) {
         out_.appendText(nameAt(localeFormats.longDayNames, namedWeekday(out_.dayValue)));
       } else {
-        renderPattern(count_ == 5 ? localeFormats.shortDatePattern : localeFormats.longDatePattern,
+        renderPattern(count == 5 ? localeFormats.shortDatePattern : localeFormats.longDatePattern,
                       out_);
       }
       return;
     case 'E':
       ensureDate();
-      out_.appendText(eraYearText(year_, month_, day_, count_));
+      out_.appendText(eraYearText(year_, month_, day_, count));
       return;
     default:  // 'G'
       ensureDate();
-      out_.appendText(eraNameText(year_, month_, day_, count_));
+      out_.appendText(eraNameText(year_, month_, day_, count));
       return;
   }
 }
 
-// h, n, s and z: count_ repeats of the letter; the pattern goes on at `p`.
-void TPatternLevel::writeTimeField(char token, const char* p, const char* end) {
+void TPatternFields::writeTime(char token, std::int32_t count, bool twelveHour) {
+  // Hour 0 shows as 12 and 13..23 as 1..11 on the 12-hour clock.
+  static constexpr std::uint8_t kTwelveHourOf[24] = {12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11,
+                                                     12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
   ensureTime();
   switch (token) {
-    case 'H':
-      if (!twelveHour_) lookAheadForTwelveHour(p, end);
-      appendHour();
+    case 'H': {
+      const std::uint16_t hour = twelveHour ? kTwelveHourOf[hour_] : hour_;  // hour_ is 0..23
+      out_.appendDigits(hour, count < 2 ? count : 2);
       return;
+    }
     case 'N':
-      out_.appendDigits(minute_, count_ < 2 ? count_ : 2);
+      out_.appendDigits(minute_, count < 2 ? count : 2);
       return;
     case 'S':
-      out_.appendDigits(second_, count_ < 2 ? count_ : 2);
+      out_.appendDigits(second_, count < 2 ? count : 2);
       return;
     default:  // 'Z'
-      out_.appendDigits(millisecond_, count_ < 3 ? count_ : 3);
+      out_.appendDigits(millisecond_, count < 3 ? count : 3);
       return;
   }
 }
 
-// t and c: the time or date-and-time patterns of the settings.
-void TPatternLevel::writeExpansion(char token) {
+void TPatternFields::writeExpansion(char token, std::int32_t count) {
   if (token == 'T') {
-    renderPattern(count_ == 1 ? localeFormats.shortTimePattern : localeFormats.longTimePattern,
+    renderPattern(count == 1 ? localeFormats.shortTimePattern : localeFormats.longTimePattern,
                   out_);
     return;
   }
@@ -122,43 +122,32 @@ void TPatternLevel::writeExpansion(char token) {
   }
 }
 
-void TPatternLevel::appendHour() {
-  // Hour 0 shows as 12 and 13..23 as 1..11 on the 12-hour clock.
-  static constexpr std::uint8_t kTwelveHourOf[24] = {12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11,
-                                                     12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
-  const std::uint16_t hour = twelveHour_ ? kTwelveHourOf[hour_] : hour_;  // hour_ is 0..23
-  out_.appendDigits(hour, count_ < 2 ? count_ : 2);
-}
-
-const char* TPatternLevel::amPmOrDayName(const char* at, const char* next, const char* end) {
+std::size_t TPatternFields::writeAForm(AForm form, const char* at) {
   ensureTime();
   const bool morning = hour_ < 12;
-  switch (aFormAt(at, end)) {
+  switch (form) {
     case AForm::amSlashPm:
       out_.appendBytes(morning ? at : at + 3, 2);  // as written: "am/pm" gives "am" or "pm"
-      twelveHour_ = true;
-      return at + 5;
+      return 5;
     case AForm::aSlashP:
       out_.appendByte(morning ? at[0] : at[2]);
-      twelveHour_ = true;
-      return at + 3;
+      return 3;
     case AForm::amPm:
       out_.appendText(morning ? localeFormats.amDesignator : localeFormats.pmDesignator);
-      twelveHour_ = true;
-      return at + 4;
+      return 4;
     case AForm::aaaa:
       ensureDate();
       out_.appendText(nameAt(localeFormats.longDayNames, namedWeekday(out_.dayValue)));
-      return at + 4;
+      return 4;
     case AForm::aaa:
       ensureDate();
       out_.appendText(nameAt(localeFormats.shortDayNames, namedWeekday(out_.dayValue)));
-      return at + 3;
+      return 3;
     case AForm::none:
       break;
   }
-  out_.appendByte(starter_);
-  return next;
+  out_.appendByte(at[0]);
+  return 0;
 }
 
 }  // namespace bootspan

@@ -59,19 +59,20 @@ const char* TPatternLevel::writeToken(char token, const char* at, const char* p,
     case 'E':
     case 'G':
       p = countRepeats(p, end);
-      writeDateField(token);
+      fields_.writeDate(token, count_);
       return p;
     case 'H':
     case 'N':
     case 'S':
     case 'Z':
       p = countRepeats(p, end);
-      writeTimeField(token, p, end);
+      if (token == 'H' && !twelveHour_) lookAheadForTwelveHour(p, end);
+      fields_.writeTime(token, count_, twelveHour_);
       return p;
     case 'T':
     case 'C':
       p = countRepeats(p, end);
-      writeExpansion(token);
+      fields_.writeExpansion(token, count_);
       return p;
     case 'A':
       return amPmOrDayName(at, p, end);
@@ -109,9 +110,7 @@ void TPatternLevel::lookAheadForTwelveHour(const char* p, const char* end) {
       p = platformStep(p, end) - 1;  // the loop's step lands after the character
       continue;
     }
-    const LookAhead what = kLookAheadClass[c];
-    if (what == LookAhead::pass) continue;  // most bytes: one step without the switch
-    switch (what) {
+    switch (kLookAheadClass[c]) {
       case LookAhead::pass:
         break;
       case LookAhead::quote:
@@ -137,6 +136,17 @@ const char* TPatternLevel::quotedLiteral(const char* p, const char* end) {
     q = leadBytes.contains(*q) ? platformStep(q, end) : q + 1;
   out_.appendBytes(p, static_cast<std::size_t>(q - p));
   return q < end && *q == starter_ ? q + 1 : q;
+}
+
+// The "a" token at `at`: an am/pm form makes the level's hours 12-hour ones;
+// a byte that starts no form is written as it is and the scan goes on at
+// `next`.
+const char* TPatternLevel::amPmOrDayName(const char* at, const char* next, const char* end) {
+  const AForm form = aFormAt(at, end);
+  const std::size_t length = fields_.writeAForm(form, at);
+  if (length == 0) return next;
+  if (isAmPmForm(form)) twelveHour_ = true;
+  return at + length;
 }
 
 }  // namespace bootspan

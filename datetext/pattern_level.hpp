@@ -1,10 +1,11 @@
-// One level of a date-time pattern: its scan over the tokens and the fields
-// they write into the rendering call's output.
+// One level of a date-time pattern: its scan over the tokens, each handed to
+// the field it writes into the rendering call's output.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 
+#include "datetext/pattern_fields.hpp"
 #include "datetext/render_output.hpp"
 
 namespace bootspan {
@@ -15,11 +16,11 @@ namespace bootspan {
 // ends the pattern. Example: "hh:nn" at 13:05 appends "13:05".
 void renderPattern(std::string_view pattern, TRenderOutput& out);
 
-// The working state of one pattern level: the token being written, and the
-// date and time fields, split once when a token first needs them.
+// The working state of one pattern level: the token being written and the
+// fields of the level.
 class TPatternLevel {
  public:
-  explicit TPatternLevel(TRenderOutput& out) : out_(out) {}
+  explicit TPatternLevel(TRenderOutput& out) : out_(out), fields_(out) {}
 
   // Renders the pattern bytes [p, end), up to a zero byte.
   void walk(const char* p, const char* end);
@@ -31,28 +32,18 @@ class TPatternLevel {
   // Writes the token whose starter is at `at` (its byte already passed, so
   // the rest begins at `p`) and returns where the scan goes on.
   const char* writeToken(char token, const char* at, const char* p, const char* end);
-  void writeDateField(char token);
-  void writeTimeField(char token, const char* p, const char* end);
-  void writeExpansion(char token);
-
-  void ensureDate();
-  void ensureTime();
   // Moves `p` past the bytes equal to the starter and sets count_.
   const char* countRepeats(const char* p, const char* end);
   void lookAheadForTwelveHour(const char* p, const char* end);
   const char* quotedLiteral(const char* p, const char* end);
   const char* amPmOrDayName(const char* at, const char* next, const char* end);
-  void appendHour();
 
   TRenderOutput& out_;
+  TPatternFields fields_;
   char starter_ = 0;
   char lastLetter_ = ' ';
   std::int32_t count_ = 0;
-  bool dateSplit_ = false;
-  bool timeSplit_ = false;
   bool twelveHour_ = false;
-  std::uint16_t year_ = 0, month_ = 0, day_ = 0;
-  std::uint16_t hour_ = 0, minute_ = 0, second_ = 0, millisecond_ = 0;
 };
 
 }  // namespace bootspan

@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-#include "calendar/day_stamp.hpp"
+#include "calendar/calendar_split.hpp"
 #include "platform/fake/fake_platform.hpp"
 #include "tests/test_support.hpp"
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <random>
 
-#include "calendar/day_stamp.hpp"
+#include "calendar/calendar_split.hpp"
 
 namespace bootspan {
 namespace {

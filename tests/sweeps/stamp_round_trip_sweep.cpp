@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "calendar/day_stamp.hpp"
+#include "calendar/calendar_split.hpp"
 
 namespace bootspan {
 namespace {
