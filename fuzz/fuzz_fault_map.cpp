@@ -392,7 +392,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       const void* raisedAt = nullptr;
       try {
         runtimeFailure(reason, reinterpret_cast<const void*>(address));
-      } catch (const TRaisedError& raised) {
+      } catch (const TEscapedFailure& raised) {
         error = raised.error;
         raisedAt = raised.address;
       }
@@ -496,7 +496,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       std::optional<std::string> message;
       try {
         formatMessage(prefix + directive + "tail", withArgument ? TArgList(args, 1) : TArgList());
-      } catch (const TRaisedError& raised) {
+      } catch (const TEscapedFailure& raised) {
         CHECK(raised.error->className() == "EConvertError");
         message = static_cast<const Exception*>(raised.error)->message;
         releaseError(raised.error);

@@ -131,7 +131,7 @@ bool returns(F&& f) {
   try {
     f();
     return true;
-  } catch (const TRaisedError& raised) {
+  } catch (const TEscapedFailure& raised) {
     releaseError(raised.error);
     return false;
   }

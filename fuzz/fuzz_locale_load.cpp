@@ -361,7 +361,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     loadPlatformInfo();
     loadLocaleFormats();
-  } catch (const TRaisedError&) {
+  } catch (const TEscapedFailure&) {
     std::abort();  // the loaders report nothing and never raise
   }
 

@@ -76,7 +76,7 @@ template <class F>
 std::optional<std::string> rendered(F&& render) {
   try {
     return render();
-  } catch (const TRaisedError& raised) {
+  } catch (const TEscapedFailure& raised) {
     CHECK(raised.error != nullptr && raised.error->className() == "EInvalidOp");
     releaseError(raised.error);
     return std::nullopt;

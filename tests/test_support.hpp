@@ -28,7 +28,7 @@ template <class F>
 std::optional<Raised> raisedBy(F&& f) {
   try {
     f();
-  } catch (const TRaisedError& raised) {
+  } catch (const TEscapedFailure& raised) {
     Raised r;
     r.address = raised.address;
     if (raised.error != nullptr) {

@@ -97,7 +97,7 @@ void halt(std::int32_t code) {
   haltSequence();
 }
 
-__attribute__((noinline)) void runError(std::int32_t code) {
+[[gnu::noinline]] void runError(std::int32_t code) {
   errorAddress = __builtin_return_address(0);
   runErrorPending = true;
   halt(code);

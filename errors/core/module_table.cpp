@@ -19,13 +19,13 @@ void finalizeRemaining(std::exception_ptr& failure) {
     if (module.finalize == nullptr) continue;
     try {
       module.finalize();
-    } catch (const TRaisedError& raised) {
+    } catch (const TEscapedFailure& later) {
       if (failure) {
-        releaseError(raised.error);
+        releaseError(later.error);
       } else {
         failure = std::current_exception();
       }
-    } catch (...) {
+    } catch (const std::exception&) {
       if (!failure) failure = std::current_exception();
     }
   }

@@ -14,10 +14,10 @@ constexpr std::int32_t kNullErrorExitCode = 216;
 
 void raiseErrorAt(TObject* error, const void* address) {
   if (error == nullptr) runErrorAt(kNullErrorExitCode, address);
-  throw TRaisedError{error, address};
+  throw escapedError(error, address);
 }
 
-__attribute__((noinline)) void raiseError(TObject* error) {
+[[gnu::noinline]] void raiseError(TObject* error) {
   raiseErrorAt(error, __builtin_return_address(0));
 }
 

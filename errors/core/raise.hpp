@@ -2,20 +2,26 @@
 //
 // To raise is to hand the exception mechanism an owned error object together
 // with the code address reported as the place of the failure. The object is
-// thrown inside a TRaisedError; whoever catches it owns the object and gives
-// it back with releaseError.
+// thrown inside a TEscapedFailure, the one type this system throws (a
+// platform exception without an object travels in it too); whoever catches
+// it owns the object and gives it back with releaseError.
+//
+// The place of a failure is a return address: __builtin_return_address(0)
+// read in a function gives the instruction after the call to it, in its
+// caller. The functions that report their own call as the place (raiseError,
+// runError, the allocation operators, ...) read it; those that raise through
+// them and whose own body is the place (raiseConvertError, raiseInvalidOp,
+// ...) call them. Either only works while the function is a real call of its
+// own: inlined, the address read would be one frame further out. So every
+// such function is defined [[gnu::noinline]].
 #pragma once
 
 #include <string>
 
+#include "errors/core/escaped_failure.hpp"
 #include "errors/core/object.hpp"
 
 namespace bootspan {
-
-struct TRaisedError {
-  TObject* error;       // owned by the catcher
-  const void* address;  // code address of the raise
-};
 
 // Raises `error` with `address` as the place of the failure. A null error
 // ends the process at once with run error 216 at `address`.

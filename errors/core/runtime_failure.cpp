@@ -90,16 +90,15 @@ void runtimeFailure(std::uint8_t reason, const void* address) {
   runErrorAt(exitCodeForReason(reason), address);
 }
 
-__attribute__((noinline)) void assertionFailed(const std::string& message,
-                                               const std::string& fileName,
-                                               std::int32_t lineNumber) {
+[[gnu::noinline]] void assertionFailed(const std::string& message, const std::string& fileName,
+                                       std::int32_t lineNumber) {
   const void* address = __builtin_return_address(0);
   if (runtimeHooks.assertHook != nullptr)
     runtimeHooks.assertHook(message, fileName, lineNumber, address);
   runtimeFailure(kReasonAssertionFailed, address);
 }
 
-__attribute__((noinline)) void abstractCall() {
+[[gnu::noinline]] void abstractCall() {
   const void* address = __builtin_return_address(0);
   if (runtimeHooks.abstractHook != nullptr) runtimeHooks.abstractHook();
   runErrorAt(kAbstractCallExitCode, address);

@@ -11,8 +11,8 @@ void raiseSystemFault(const EXCEPTION_RECORD& record) {
     if (Exception* error = runtimeHooks.systemErrorHook(&record))
       raiseErrorAt(error, record.ExceptionAddress);
   }
-  TSystemFault fault{record};
-  fault.record.ExceptionRecord = nullptr;
+  TEscapedFailure fault = escapedException(record);
+  fault.record->ExceptionRecord = nullptr;
   throw fault;
 }
 

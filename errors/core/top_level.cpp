@@ -5,7 +5,6 @@
 #include "errors/core/fpu.hpp"
 #include "errors/core/halt.hpp"
 #include "errors/core/hooks.hpp"
-#include "errors/core/raise.hpp"
 #include "errors/core/runtime_failure.hpp"
 #include "errors/core/system_fault.hpp"
 #include "platform/fault_trap.hpp"
@@ -36,10 +35,8 @@ bool runGuarded(F&& body) {
   try {
     body();
     return true;
-  } catch (const TRaisedError& raised) {
-    escaped = escapedError(raised.error, raised.address);
-  } catch (const TSystemFault& fault) {
-    escaped = escapedException(fault.record);
+  } catch (const TEscapedFailure& failure) {
+    escaped = failure;
   } catch (const std::exception&) {
     escaped = escapedException(foreignExceptionRecord(nullptr));
   }

@@ -2,14 +2,16 @@
 // program's entry that puts it in place.
 //
 // The road of an unhandled failure:
-//  1. Something raises: an error object (raiseError, thrown as TRaisedError),
-//     a processor fault (the fault trap calls raiseSystemFault, which raises
-//     the object systemErrorHook makes, or else throws a TSystemFault), or
-//     the standard library throws one of its exceptions.
+//  1. Something raises: an error object (raiseError, thrown as a
+//     TEscapedFailure), a processor fault (the fault trap calls
+//     raiseSystemFault, which raises the object systemErrorHook makes, or
+//     else throws the platform exception as a TEscapedFailure without an
+//     object), or the standard library throws one of its exceptions.
 //  2. C++ unwinding runs the cleanups of every guarded region up to the
 //     program's entry, runProgram; no module has been finalised yet.
-//  3. runProgram catches the failure as one TEscapedFailure and hands it to
-//     topLevelHandler.
+//  3. runProgram catches the failure, a TEscapedFailure (a standard-library
+//     exception becomes the platform exception of foreign C++ code), and
+//     hands it to topLevelHandler.
 //  4. topLevelHandler declines a record being unwound, asks
 //     UnhandledExceptionFilter whether to go on (if not, runProgram raises
 //     the failure again to the platform with the handler removed) and resets

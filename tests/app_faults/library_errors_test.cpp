@@ -29,9 +29,9 @@ TEST(LibraryErrors, WithoutTheHookTheyArePlatformExceptionsOfForeignCode) {
     try {
       fail();
       ADD_FAILURE() << "returned";
-    } catch (const TSystemFault& fault) {
-      EXPECT_EQ(fault.record.ExceptionCode, foreignExceptionCode);
-      EXPECT_NE(fault.record.ExceptionAddress, nullptr);  // the caller's place
+    } catch (const TEscapedFailure& fault) {
+      EXPECT_EQ(fault.record->ExceptionCode, foreignExceptionCode);
+      EXPECT_NE(fault.record->ExceptionAddress, nullptr);  // the caller's place
     }
   }
   runtimeHooks.systemErrorHook = saved;

@@ -62,12 +62,12 @@ class ProgramHeap : public ::testing::Test {
   }
 
   // Allocates `size` bytes with every allocation failing; what it raised.
-  static TRaisedError allocateFailing() {
-    TRaisedError caught{nullptr, nullptr};
+  static TEscapedFailure allocateFailing() {
+    TEscapedFailure caught;
     const THeapFunctions previous = setHeapFunctions({failingAllocate, std::free});
     try {
       allocateAndRelease();
-    } catch (const TRaisedError& raised) {
+    } catch (const TEscapedFailure& raised) {
       caught = raised;  // nothing here may allocate
     }
     setHeapFunctions(previous);
@@ -85,7 +85,7 @@ TEST_F(ProgramHeap, AFailedAllocationRaisesThePreallocatedErrorWithoutLoadingOrA
   installErrorHooks();
   fake.loads = 0;
   for (int i = 0; i < 2; ++i) {
-    const TRaisedError raised = allocateFailing();
+    const TEscapedFailure raised = allocateFailing();
     EXPECT_EQ(raised.error, outOfMemoryError);
     EXPECT_NE(raised.address, nullptr);
     releaseError(raised.error);  // handled: the object stays for the next time

@@ -56,7 +56,7 @@ TEST_F(FaultTrap, AnAccessViolationKeepsItsRecord) {
   TObject* error = nullptr;
   try {
     writeNil();
-  } catch (const TRaisedError& raised) {
+  } catch (const TEscapedFailure& raised) {
     error = raised.error;
     EXPECT_EQ(raised.address, static_cast<EExternal*>(error)->exceptionRecord->ExceptionAddress);
   }
@@ -92,9 +92,9 @@ TEST_F(FaultTrap, WithoutTheHooksTheRecordTravelsAlone) {
     try {
       divideIntegers(7, 0);
       ADD_FAILURE() << "no fault";
-    } catch (const TSystemFault& fault) {
-      EXPECT_EQ(fault.record.ExceptionCode, EXCEPTION_INT_DIVIDE_BY_ZERO);
-      EXPECT_NE(fault.record.ExceptionAddress, nullptr);
+    } catch (const TEscapedFailure& fault) {
+      EXPECT_EQ(fault.record->ExceptionCode, EXCEPTION_INT_DIVIDE_BY_ZERO);
+      EXPECT_NE(fault.record->ExceptionAddress, nullptr);
     }
   }
 }

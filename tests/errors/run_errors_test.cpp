@@ -89,7 +89,7 @@ TEST_F(RunErrors, HeapErrorsAreTheSameObjectsEveryTime) {
     for (TObject** seen : {&first, &second}) {
       try {
         raiseRunError(reason, nullptr);
-      } catch (const TRaisedError& raised) {
+      } catch (const TEscapedFailure& raised) {
         *seen = raised.error;
         releaseError(raised.error);  // the usual release after handling
       }
