@@ -15,7 +15,7 @@
 namespace std {
 
 #define BOOTSPAN_LIBRARY_ERROR(name, ...)                         \
-  void name(__VA_ARGS__) {                                        \
+  [[gnu::noinline]] void name(__VA_ARGS__) {                      \
     bootspan::raiseForeignException(__builtin_return_address(0)); \
   }
 

@@ -25,7 +25,7 @@ THeapFunctions setHeapFunctions(THeapFunctions functions) {
 
 }  // namespace bootspan
 
-__attribute__((noinline)) void* operator new(std::size_t size) {
+[[gnu::noinline]] void* operator new(std::size_t size) {
   void* block = bootspan::allocateOrNull(size);
   if (block == nullptr) {
     bootspan::runtimeFailure(bootspan::kReasonOutOfMemory, __builtin_return_address(0));
@@ -33,7 +33,7 @@ __attribute__((noinline)) void* operator new(std::size_t size) {
   return block;
 }
 
-__attribute__((noinline)) void* operator new[](std::size_t size) {
+[[gnu::noinline]] void* operator new[](std::size_t size) {
   void* block = bootspan::allocateOrNull(size);
   if (block == nullptr) {
     bootspan::runtimeFailure(bootspan::kReasonOutOfMemory, __builtin_return_address(0));

@@ -21,7 +21,7 @@ void raiseAssertionFailed(const std::string& message, const std::string& fileNam
   raiseErrorAt(newAssertionError(message, fileName, lineNumber), address);
 }
 
-__attribute__((noinline)) void raiseAbstractError() {
+[[gnu::noinline]] void raiseAbstractError() {
   raiseError(newErrorFromTable(EAbstractError::classRef, msg::abstractError));
 }
 

@@ -17,7 +17,7 @@ Exception* newErrorFromTableFormatted(const TClass& errorClass, unsigned number,
   return newError(errorClass, formatMessage(templateText, args));
 }
 
-__attribute__((noinline)) void raiseConvertError(unsigned number, TArgList args) {
+[[gnu::noinline]] void raiseConvertError(unsigned number, TArgList args) {
   raiseError(newErrorFromTableFormatted(EConvertError::classRef, number, args));
 }
 
