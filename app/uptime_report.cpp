@@ -3,7 +3,7 @@
 #include <string>
 
 #include "datetext/render.hpp"
-#include "format/format.hpp"
+#include "format/format_message.hpp"
 #include "platform/platform.hpp"
 
 namespace bootspan {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "format/float_text.hpp"
-#include "format/format.hpp"
+#include "format/format_message.hpp"
 #include "locale/locale_formats.hpp"
 
 namespace bootspan {

@@ -10,7 +10,7 @@
 #include "errors/core/messages.hpp"
 #include "errors/core/raise.hpp"
 #include "errors/module_lookup.hpp"
-#include "format/format.hpp"
+#include "format/format_message.hpp"
 #include "locale/multibyte.hpp"
 #include "locale/whole_chars.hpp"
 #include "platform/platform.hpp"

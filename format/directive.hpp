@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "format/format.hpp"
+#include "format/format_engine.hpp"
 
 namespace bootspan {
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "format/format.hpp"
+#include "format/format_engine.hpp"
 #include "format/formatted_errors.hpp"
 #include "locale/multibyte.hpp"
 

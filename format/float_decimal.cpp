@@ -1,10 +1,11 @@
 // Reducing an extended value or a currency amount to its significant decimal
 // digits, rounded once.
+#include "format/float_decimal.hpp"
+
 #include <cstring>
 #include <limits>
 
 #include "format/digits.hpp"
-#include "format/float_text.hpp"
 #include "format/power_of_ten.hpp"
 
 namespace bootspan {

@@ -2,13 +2,14 @@
 // the destination up to its capacity. The template is a sequence of literal
 // runs, "%%" and directives; each directive is read whole (parseDirective),
 // then its argument is converted and padded (convertDirective).
+#include "format/format_engine.hpp"
+
 #include <cstdint>
 #include <cstring>
 
 #include "format/directive.hpp"
 #include "format/directive_error.hpp"
 #include "format/float_field.hpp"
-#include "format/format.hpp"
 #include "format/integer_fields.hpp"
 #include "format/sink.hpp"
 #include "format/text_fields.hpp"

@@ -1,8 +1,7 @@
-// The two entries over formatIntoBuffer: a zero-terminated result and a
-// result of any length.
+#include "format/format_message.hpp"
+
 #include <cstring>
 
-#include "format/format.hpp"
 #include "format/format_limits.hpp"
 
 namespace bootspan {

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "errors/core/exceptions.hpp"
-#include "format/format.hpp"
+#include "format/format_message.hpp"
 
 namespace bootspan {
 

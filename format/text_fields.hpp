@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "format/directive.hpp"
-#include "format/format.hpp"
+#include "format/format_engine.hpp"
 
 namespace bootspan {
 

@@ -34,7 +34,7 @@
 #include "errors/error_tables.hpp"
 #include "errors/system_errors.hpp"
 #include "errors/unhandled_report.hpp"
-#include "format/format.hpp"
+#include "format/format_message.hpp"
 #include "fuzz/fuzz_checks.hpp"
 #include "fuzz/fuzz_format_args.hpp"
 #include "locale/sys_locale.hpp"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "errors/core/raise.hpp"
-#include "format/format.hpp"
+#include "format/format_engine.hpp"
 #include "platform/fake/fake_platform.hpp"
 
 namespace bootspan::fuzzing {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "format/format_message.hpp"
 #include "fuzz/fuzz_format_args.hpp"
 
 using namespace bootspan;

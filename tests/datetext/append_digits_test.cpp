@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "datetext/render_output.hpp"
-#include "format/format.hpp"
+#include "format/format_engine.hpp"
 
 namespace bootspan {
 namespace {

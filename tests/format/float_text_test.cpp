@@ -9,7 +9,7 @@
 
 #include "errors/core/fpu.hpp"
 #include "format/float_text.hpp"
-#include "format/format.hpp"
+#include "format/format_message.hpp"
 #include "format/power_of_ten.hpp"
 #include "locale/locale_formats.hpp"
 #include "platform/fake/fake_platform.hpp"

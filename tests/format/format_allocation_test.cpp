@@ -4,7 +4,7 @@
 #include <string>
 
 #include "format/float_text.hpp"
-#include "format/format.hpp"
+#include "format/format_message.hpp"
 #include "locale/locale_formats.hpp"
 #include "tests/counting_allocator.hpp"
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "format/format.hpp"
+#include "format/format_message.hpp"
 #include "platform/fake/fake_platform.hpp"
 #include "tests/test_support.hpp"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "format/format.hpp"
+#include "format/format_message.hpp"
 #include "locale/sys_locale.hpp"
 #include "platform/fake/fake_platform.hpp"
 #include "tests/test_support.hpp"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "format/format.hpp"
+#include "format/format_engine.hpp"
 #include "platform/fake/fake_platform.hpp"
 #include "tests/test_support.hpp"
 

@@ -1,6 +1,8 @@
-// The directive formatter: text from a template and a list of typed
-// arguments. "%" [index ":"] ["-"] [width] ["." precision] letter, where index,
-// width and precision are digits or "*". Letters: d u x (integers), p
+// The directive formatter's engine: text from a template and a list of typed
+// arguments, written into a buffer of fixed capacity (format_message.hpp has
+// the entries over it). A directive is
+//   "%" [index ":"] ["-"] [width] ["." precision] letter
+// where index, width and precision are digits or "*". Letters: d u x (integers), p
 // (pointer), s (texts), e f g n m (floating and currency values), %% for "%".
 //
 // Widths pad with blanks and never cut; a width above kMaxFieldWidth (1 MiB)
@@ -109,22 +111,6 @@ inline std::size_t formatIntoBuffer(char* dest, std::size_t capacity, std::strin
                                     std::initializer_list<TArgValue> args) {
   return formatIntoBuffer(dest, capacity, templateText.data(), templateText.size(),
                           TArgList(args.begin(), args.size()));
-}
-
-// formatIntoBuffer for a zero-terminated template, with a zero byte stored
-// after the result; `dest` must hold maxLength + 1 bytes. Returns dest, or
-// nullptr (writing nothing) when dest or the template is null.
-char* formatIntoZText(char* dest, std::size_t maxLength, const char* templateText, TArgList args);
-
-// The whole result as a new text, however long: formatted into a 4096-byte
-// scratch area first, and into a result of doubling size while the count
-// reaches the capacity. Allocates only the result text for templates below
-// 3072 bytes whose result fits the scratch area.
-std::string formatMessage(std::string_view templateText, TArgList args);
-
-inline std::string formatMessage(std::string_view templateText,
-                                 std::initializer_list<TArgValue> args) {
-  return formatMessage(templateText, TArgList(args.begin(), args.size()));
 }
 
 }  // namespace bootspan
