@@ -30,19 +30,19 @@ std::uint32_t namedWeekday(TDayValue value) {
 
 }  // namespace
 
-void TPatternFields::ensureDate() {
+void PatternFields::ensureDate() {
   if (dateSplit_) return;
   splitDate(out_.dayValue, year_, month_, day_);
   dateSplit_ = true;
 }
 
-void TPatternFields::ensureTime() {
+void PatternFields::ensureTime() {
   if (timeSplit_) return;
   splitTime(out_.dayValue, hour_, minute_, second_, millisecond_);
   timeSplit_ = true;
 }
 
-void TPatternFields::writeDate(char token, std::int32_t count) {
+void PatternFields::writeDate(char token, std::int32_t count) {
   switch (token) {
     case 'Y':
       ensureDate();
@@ -85,7 +85,7 @@ void TPatternFields::writeDate(char token, std::int32_t count) {
   }
 }
 
-void TPatternFields::writeTime(char token, std::int32_t count, bool twelveHour) {
+void PatternFields::writeTime(char token, std::int32_t count, bool twelveHour) {
   // Hour 0 shows as 12 and 13..23 as 1..11 on the 12-hour clock.
   static constexpr std::uint8_t kTwelveHourOf[24] = {12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11,
                                                      12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
@@ -108,7 +108,7 @@ void TPatternFields::writeTime(char token, std::int32_t count, bool twelveHour) 
   }
 }
 
-void TPatternFields::writeExpansion(char token, std::int32_t count) {
+void PatternFields::writeExpansion(char token, std::int32_t count) {
   if (token == 'T') {
     renderPattern(count == 1 ? localeFormats.shortTimePattern : localeFormats.longTimePattern,
                   out_);
@@ -122,7 +122,7 @@ void TPatternFields::writeExpansion(char token, std::int32_t count) {
   }
 }
 
-std::size_t TPatternFields::writeAForm(AForm form, const char* at) {
+std::size_t PatternFields::writeAForm(AForm form, const char* at) {
   ensureTime();
   const bool morning = hour_ < 12;
   switch (form) {

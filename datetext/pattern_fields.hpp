@@ -12,9 +12,9 @@
 
 namespace bootspan {
 
-class TPatternFields {
+class PatternFields {
  public:
-  explicit TPatternFields(TRenderOutput& out) : out_(out) {}
+  explicit PatternFields(TRenderOutput& out) : out_(out) {}
 
   // y, m, d, e and g (the token in upper case), `count` repeats of the letter.
   void writeDate(char token, std::int32_t count);

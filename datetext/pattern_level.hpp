@@ -39,7 +39,7 @@ class TPatternLevel {
   const char* amPmOrDayName(const char* at, const char* next, const char* end);
 
   TRenderOutput& out_;
-  TPatternFields fields_;
+  PatternFields fields_;
   char starter_ = 0;
   char lastLetter_ = ' ';
   std::int32_t count_ = 0;
