@@ -68,30 +68,20 @@ int pthread_mutex_init(pthread_mutex_t* mutex, const pthread_mutexattr_t*) {
   return 0;
 }
 
-int pthread_mutex_destroy(pthread_mutex_t*) {
-  requireFirstThread();
-  return 0;
-}
+// The calls that only check the thread and give a fixed answer.
+#define BOOTSPAN_THREAD_CHECK_ONLY(name, parameters, answer) \
+  int name parameters {                                      \
+    requireFirstThread();                                    \
+    return answer;                                           \
+  }
 
-int pthread_mutex_lock(pthread_mutex_t*) {
-  requireFirstThread();
-  return 0;
-}
+BOOTSPAN_THREAD_CHECK_ONLY(pthread_mutex_destroy, (pthread_mutex_t*), 0)
+BOOTSPAN_THREAD_CHECK_ONLY(pthread_mutex_lock, (pthread_mutex_t*), 0)
+BOOTSPAN_THREAD_CHECK_ONLY(pthread_mutex_unlock, (pthread_mutex_t*), 0)
+BOOTSPAN_THREAD_CHECK_ONLY(pthread_cond_broadcast, (pthread_cond_t*), 0)
+BOOTSPAN_THREAD_CHECK_ONLY(pthread_cond_wait, (pthread_cond_t*, pthread_mutex_t*), EDEADLK)
 
-int pthread_mutex_unlock(pthread_mutex_t*) {
-  requireFirstThread();
-  return 0;
-}
-
-int pthread_cond_broadcast(pthread_cond_t*) {
-  requireFirstThread();
-  return 0;
-}
-
-int pthread_cond_wait(pthread_cond_t*, pthread_mutex_t*) {
-  requireFirstThread();
-  return EDEADLK;
-}
+#undef BOOTSPAN_THREAD_CHECK_ONLY
 
 int pthread_key_create(pthread_key_t* key, void (*)(void*)) {
   requireFirstThread();
