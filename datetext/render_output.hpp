@@ -24,6 +24,7 @@ struct TRenderOutput {
   void appendBytes(const char* bytes, std::size_t n) {
     const auto room = static_cast<std::size_t>(kCapacity - used);
     if (n > room) n = room;
+    if (n == 0) return;  // an empty text may have no bytes at all (a null pointer)
     std::memcpy(buffer + used, bytes, n);
     used += static_cast<std::int32_t>(n);
   }

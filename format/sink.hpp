@@ -18,9 +18,10 @@ struct Sink {
     room -= n;
   }
 
-  // Writes as many of the n bytes as fit.
+  // Writes as many of the n bytes as fit; no bytes may come as a null pointer.
   void put(const char* bytes, std::size_t n) {
     if (n > room) n = room;
+    if (n == 0) return;
     std::memcpy(next, bytes, n);
     advance(n);
   }
