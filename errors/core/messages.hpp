@@ -15,8 +15,8 @@ inline constexpr int kMessageSize = 1024;
 // the companion file (companion_strings.hpp) when one is open, has that
 // number, and its text holds the same directives as the program's own string
 // of that number (sameDirectives, compared on the cut texts) and no zero
-// byte; otherwise it is the program's own. So a translation can neither add a string nor change
-// how a template takes its arguments.
+// byte; otherwise it is the program's own. So a translation can neither add
+// a string nor change how a template takes its arguments.
 // Example: loadString(msg::reportCaption, caption, 64) gives
 // "Application Error", or "Anwendungsfehler" beside a German companion.
 int loadString(unsigned id, char* buffer, int size);
